@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/ids.h"
+#include "app/window_content.h"
+#include "platform/geometry.h"
+
+#include <span>
+#include <string>
+
+namespace tandrel {
+
+enum class Beep { Ok, Information };
+
+// The seam to the Windows user interface. The program decides what is shown
+// and when; an implementation only translates each call into window messages.
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    // Common controls, COM and the rich edit library, before the first window.
+    virtual void initialise() = 0;
+    // Destroys the windows and releases what initialise() took.
+    virtual void shutdown() = 0;
+    // A modal box with one OK button and the error icon; works without a main window.
+    virtual void errorBox(const std::wstring& title, const std::wstring& text) = 0;
+
+    // Building the main window, one step at a time so that the caller keeps the order.
+    virtual void createMainWindow(const std::wstring& title, Size clientSize) = 0;
+    virtual void createMenuBar(std::span<const MenuEntry> entries) = 0;
+    virtual void createStatusBar(const std::wstring& text) = 0;
+    // Creates a control at its place; its kind, style and text follow from the id.
+    virtual void createControl(Control control, Rect place) = 0;
+    virtual void addColumns(Control list, std::span<const ListColumn> columns) = 0;
+    virtual void addTab(const TabEntry& tab) = 0;
+    // The two small icons that rows of the provisioned list show.
+    virtual void loadRowIcons() = 0;
+    // Shutdown step 1: the forum logo bitmap, row and menu icons.
+    virtual void releaseImages() = 0;
+
+    // The event loop.
+    virtual Event waitEvent(unsigned timeoutMs) = 0;
+    virtual void beep(Beep kind) = 0;
+
+    virtual void enableControl(Control control, bool enabled) = 0;
+    virtual int textLength(Control control) = 0;
+    virtual std::wstring text(Control control) = 0;
+    virtual void setText(Control control, const std::wstring& text) = 0;
+    // The first selected row of a list, or -1.
+    virtual int selectedRow(Control list) = 0;
+    virtual std::wstring cellText(Control list, int row, int column) = 0;
+    // Text and tooltip of the status bar's one part.
+    virtual void setStatusText(const std::wstring& text) = 0;
+
+    virtual void enableMenuItem(int id, bool enabled) = 0;
+    virtual void setMenuChecked(int id, bool checked) = 0;
+
+    virtual Size clientSize() = 0;
+    virtual int menuBarHeight() = 0;
+    // Outer size of a control (its window rectangle).
+    virtual Size outerSize(Control control) = 0;
+    virtual void moveControl(Control control, Rect place) = 0;
+    // Lets the status bar dock itself again at the bottom edge.
+    virtual void redockStatusBar() = 0;
+};
+
+} // namespace tandrel
