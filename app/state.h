@@ -4,6 +4,8 @@
 
 namespace tandrel {
 
+inline constexpr unsigned kKeyWow64_64Key = 0x0100;
+
 // The program-wide state: set at start-up, read by every command, alive for the whole run.
 struct AppState {
     std::wstring systemDirectory;
@@ -14,7 +16,7 @@ struct AppState {
     std::wstring programFilePath;
     std::wstring programFolder;
     std::wstring executable64Path;
-    unsigned registryViewFlag = 0;
+    unsigned registryViewFlag = 0; // ORed into every registry access mask
     bool wow64 = false;
     bool elevated = false;
     std::wstring selectedApps;

@@ -6,7 +6,9 @@ namespace tandrel {
 namespace {
 
 constexpr MenuIcon kNoIcon{};
-constexpr MenuIcon shell32(int id) { return {IconSource::Shell32, id}; }
+constexpr MenuIcon shell32(int id) {
+    return {IconSource::Shell32, id};
+}
 
 constexpr std::array kMenu{
     MenuEntry{MenuEntryKind::Popup, 0, L"&Programm", kNoIcon, false},
@@ -19,8 +21,8 @@ constexpr std::array kMenu{
     MenuEntry{MenuEntryKind::Check, MenuOnlySelected, L"Nur ausge&w\u00e4hlte Apps in den Listen anzeigen",
               kNoIcon, true},
     MenuEntry{MenuEntryKind::Separator, 0, L"", kNoIcon, false},
-    MenuEntry{MenuEntryKind::Command, MenuToolList, L"&Tool-Liste der installierten Apps ins LOG \u00fcbernehmen",
-              shell32(2), false},
+    MenuEntry{MenuEntryKind::Command, MenuToolList,
+              L"&Tool-Liste der installierten Apps ins LOG \u00fcbernehmen", shell32(2), false},
     MenuEntry{MenuEntryKind::Command, MenuPowerShellInstalled,
               L"Powershell-Liste der &installierten Apps ins LOG \u00fcbernehmen", shell32(2), false},
     MenuEntry{MenuEntryKind::Command, MenuPowerShellProvisioned,
@@ -30,17 +32,26 @@ constexpr std::array kMenu{
     MenuEntry{MenuEntryKind::Separator, 0, L"", kNoIcon, false},
     MenuEntry{MenuEntryKind::Command, MenuQuit, L"&beenden", shell32(28), false},
     MenuEntry{MenuEntryKind::Popup, 0, L"&Hilfe", kNoIcon, false},
-    MenuEntry{MenuEntryKind::Command, MenuHelpFile, L"&Hilfedatei aufrufen", {IconSource::SystemQuestion, 0},
+    MenuEntry{MenuEntryKind::Command,
+              MenuHelpFile,
+              L"&Hilfedatei aufrufen",
+              {IconSource::SystemQuestion, 0},
               false},
     MenuEntry{MenuEntryKind::Command, MenuQuestions, L"&Fragen zum Programm?", shell32(14), false},
-    MenuEntry{MenuEntryKind::Command, MenuAbout, L"\u00fc&ber das Programm", {IconSource::SystemInformation, 0},
+    MenuEntry{MenuEntryKind::Command,
+              MenuAbout,
+              L"\u00fc&ber das Programm",
+              {IconSource::SystemInformation, 0},
               false},
 };
 
 constexpr std::array kInstalledColumns{
-    ListColumn{L"Anwendungsname der App", 270}, ListColumn{L"Kurzer Paketname der App", 200},
-    ListColumn{L"Vollst\u00e4ndiger Paketname der App", 420}, ListColumn{L"Installationspfad", 480},
-    ListColumn{L"Familienname", 400}, ListColumn{L"Manifestpfad", 480},
+    ListColumn{L"Anwendungsname der App", 270},
+    ListColumn{L"Kurzer Paketname der App", 200},
+    ListColumn{L"Vollst\u00e4ndiger Paketname der App", 420},
+    ListColumn{L"Installationspfad", 480},
+    ListColumn{L"Familienname", 400},
+    ListColumn{L"Manifestpfad", 480},
 };
 
 constexpr std::array kProvisionedColumns{
@@ -58,10 +69,18 @@ constexpr std::array kTabs{
 
 } // namespace
 
-std::span<const MenuEntry> menuEntries() { return kMenu; }
-std::span<const ListColumn> installedColumns() { return kInstalledColumns; }
-std::span<const ListColumn> provisionedColumns() { return kProvisionedColumns; }
-const TabEntry& tabEntry(int index) { return kTabs.at(static_cast<size_t>(index)); }
+std::span<const MenuEntry> menuEntries() {
+    return kMenu;
+}
+std::span<const ListColumn> installedColumns() {
+    return kInstalledColumns;
+}
+std::span<const ListColumn> provisionedColumns() {
+    return kProvisionedColumns;
+}
+const TabEntry& tabEntry(int index) {
+    return kTabs.at(static_cast<size_t>(index));
+}
 
 const wchar_t* controlText(Control control) {
     switch (control) {

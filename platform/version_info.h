@@ -15,7 +15,7 @@ public:
     virtual std::optional<std::vector<std::uint8_t>> load(const std::wstring& path) = 0;
     // The bytes of one block inside a loaded resource, or nothing when it is missing.
     virtual std::optional<std::vector<std::uint8_t>> query(const std::vector<std::uint8_t>& resource,
-                                                            const std::wstring& subBlock) = 0;
+                                                           const std::wstring& subBlock) = 0;
 };
 
 } // namespace tandrel

@@ -1,0 +1,164 @@
+#include "app/commands.h"
+
+#include "app/busy_state.h"
+#include "app/layout.h"
+#include "app/state.h"
+#include "inventory/lists.h"
+#include "platform/ui.h"
+
+namespace tandrel {
+
+void setStatusText(AppState& state, Ui& ui, const std::wstring& text) {
+    state.statusText = text;
+    ui.setStatusText(text);
+}
+
+namespace {
+
+void selectListRow(Ui& ui, Control list, Control field, int column) {
+    const int row = ui.selectedRow(list);
+    ui.setText(field, row < 0 ? std::wstring() : ui.cellText(list, row, column));
+}
+
+void refillLists(AppState& state, Ui& ui) {
+    fillInstalledList(state, ui);
+    fillProvisionedList(state, ui);
+}
+
+int toggled(int option) {
+    return option != 0 ? 0 : 1;
+}
+
+void refresh(AppState& state, Ui& ui) {
+    ui.beep(Beep::Ok);
+    setBusy(state, ui, true);
+    ui.setText(Control::ProvisionedField, L"");
+    ui.setText(Control::InstalledField, L"");
+    refillLists(state, ui);
+    setStatusText(state, ui, L"Listen aktualisiert, Programm ist bereit!");
+    setBusy(state, ui, false);
+}
+
+void toggleAdditionalPackages(AppState& state, Ui& ui) {
+    ui.beep(Beep::Ok);
+    setBusy(state, ui, true);
+    state.additionalPackages = toggled(state.additionalPackages);
+    ui.setMenuChecked(MenuAdditionalPackages, state.additionalPackages != 0);
+    refillLists(state, ui);
+    setStatusText(state, ui,
+                  state.additionalPackages != 0 ? L"Das Anzeigen von Zusatzpaketen wurde aktiviert!"
+                                                : L"Das Anzeigen von Zusatzpaketen wurde deaktiviert!");
+    setBusy(state, ui, false);
+}
+
+void toggleOnlySelected(AppState& state, Ui& ui) {
+    ui.beep(Beep::Ok);
+    setBusy(state, ui, true);
+    state.onlySelected = toggled(state.onlySelected);
+    ui.setMenuChecked(MenuOnlySelected, state.onlySelected != 0);
+    refillLists(state, ui);
+    setBusy(state, ui, false);
+}
+
+// Takes effect with the next install or repair; nothing to lock or refill.
+void toggleForceShutdown(AppState& state, Ui& ui) {
+    ui.beep(Beep::Ok);
+    state.forceShutdown = toggled(state.forceShutdown);
+    ui.setMenuChecked(MenuForceShutdown, state.forceShutdown != 0);
+}
+
+void quit(AppState& state, Ui& ui) {
+    ui.beep(Beep::Information);
+    state.quit = true;
+}
+
+// A command whose work is not in the program yet: it still beeps and, where
+// it locks the window, locks and unlocks it, so that the window behaves as it will.
+void pendingCommand(AppState& state, Ui& ui, bool locks) {
+    ui.beep(Beep::Ok);
+    if (locks) {
+        setBusy(state, ui, true);
+        setBusy(state, ui, false);
+    }
+}
+
+void onControl(AppState& state, Ui& ui, Control control) {
+    switch (control) {
+    case Control::InstalledList:
+        selectListRow(ui, Control::InstalledList, Control::InstalledField, 2);
+        break;
+    case Control::ProvisionedList:
+        selectListRow(ui, Control::ProvisionedList, Control::ProvisionedField, 1);
+        break;
+    case Control::ForumLink:
+        pendingCommand(state, ui, false);
+        break;
+    case Control::InstallButton:
+    case Control::UninstallButton:
+    case Control::RepairButton:
+    case Control::RemoveButton:
+    case Control::ProvisionedRepairButton:
+        pendingCommand(state, ui, true);
+        break;
+    default:
+        break;
+    }
+}
+
+void onMenu(AppState& state, Ui& ui, int id) {
+    switch (id) {
+    case MenuRefresh:
+        refresh(state, ui);
+        break;
+    case MenuAdditionalPackages:
+        toggleAdditionalPackages(state, ui);
+        break;
+    case MenuForceShutdown:
+        toggleForceShutdown(state, ui);
+        break;
+    case MenuOnlySelected:
+        toggleOnlySelected(state, ui);
+        break;
+    case MenuQuit:
+        quit(state, ui);
+        break;
+    case MenuPowerShellInstalled:
+    case MenuSaveLog:
+    case MenuToolList:
+    case MenuClearLog:
+    case MenuPowerShellProvisioned:
+        pendingCommand(state, ui, true);
+        break;
+    case MenuHelpFile:
+    case MenuAbout:
+    case MenuQuestions:
+        pendingCommand(state, ui, false);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void dispatchEvent(AppState& state, Ui& ui, const Event& event) {
+    switch (event.kind) {
+    case EventKind::Control:
+        onControl(state, ui, event.control);
+        break;
+    case EventKind::Menu:
+        onMenu(state, ui, event.menuId);
+        break;
+    case EventKind::Close:
+        state.quit = true;
+        ui.beep(Beep::Information);
+        break;
+    case EventKind::Size:
+        relayout(ui);
+        break;
+    case EventKind::None:
+        break;
+    }
+}
+
+} // namespace tandrel

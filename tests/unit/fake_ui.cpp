@@ -1,0 +1,129 @@
+#include "fake_ui.h"
+
+namespace tandrel::test {
+
+const char* controlName(Control control) {
+    static const char* const names[kControlCount] = {
+        "InstalledList",    "InstalledField", "InstallButton",
+        "UninstallButton",  "RepairButton",   "ProvisionedList",
+        "ProvisionedField", "RemoveButton",   "ProvisionedRepairButton",
+        "TraceLog",         "TabPanel",       "ForumLogo",
+        "ForumLink",        "StatusBar"};
+    return names[static_cast<int>(control)];
+}
+
+void FakeUi::initialise() {
+    calls.push_back("initialise");
+}
+void FakeUi::shutdown() {
+    calls.push_back("shutdown");
+    windowExists = false;
+}
+void FakeUi::errorBox(const std::wstring& boxTitle, const std::wstring& text) {
+    calls.push_back("errorBox");
+    errorBoxes.emplace_back(boxTitle, text);
+}
+void FakeUi::createMainWindow(const std::wstring& windowTitle, Size clientSize) {
+    calls.push_back("createMainWindow");
+    title = windowTitle;
+    // As on Windows, attaching the menu bar later takes its line from the client area.
+    client = {clientSize.width, clientSize.height - menuBar};
+    windowExists = true;
+}
+void FakeUi::createMenuBar(std::span<const MenuEntry> entries) {
+    calls.push_back("createMenuBar");
+    for (const auto& e : entries) {
+        if (e.kind == MenuEntryKind::Command || e.kind == MenuEntryKind::Check) {
+            menuEnabled[e.id] = true;
+            menuChecked[e.id] = e.checked;
+        }
+    }
+}
+void FakeUi::createStatusBar(const std::wstring& text) {
+    calls.push_back("createStatusBar");
+    statusTexts.push_back(text);
+}
+void FakeUi::createControl(Control control, Rect place) {
+    calls.push_back(std::string("create ") + controlName(control));
+    places[control] = place;
+    enabled[control] = true;
+}
+void FakeUi::addColumns(Control list, std::span<const ListColumn>) {
+    calls.push_back(std::string("columns ") + controlName(list));
+}
+void FakeUi::addTab(const TabEntry& tab) {
+    calls.push_back("tab " + std::to_string(tab.index));
+}
+void FakeUi::loadRowIcons() {
+    calls.push_back("loadRowIcons");
+}
+void FakeUi::releaseImages() {
+    calls.push_back("releaseImages");
+}
+
+Event FakeUi::waitEvent(unsigned timeoutMs) {
+    waits.push_back(timeoutMs);
+    if (events.empty()) {
+        return {};
+    }
+    const Event e = events.front();
+    events.pop_front();
+    return e;
+}
+
+void FakeUi::beep(Beep kind) {
+    calls.push_back(kind == Beep::Ok ? "beep ok" : "beep information");
+    beeps.push_back(kind);
+}
+void FakeUi::enableControl(Control control, bool on) {
+    calls.push_back(std::string("enable ") + controlName(control) + (on ? " 1" : " 0"));
+    enabled[control] = on;
+}
+int FakeUi::textLength(Control control) {
+    return static_cast<int>(texts[control].size());
+}
+std::wstring FakeUi::text(Control control) {
+    return texts[control];
+}
+void FakeUi::setText(Control control, const std::wstring& value) {
+    calls.push_back(std::string("setText ") + controlName(control));
+    texts[control] = value;
+}
+int FakeUi::selectedRow(Control list) {
+    const auto it = selected.find(list);
+    return it == selected.end() ? -1 : it->second;
+}
+std::wstring FakeUi::cellText(Control list, int row, int column) {
+    return rows[list].at(static_cast<size_t>(row)).at(static_cast<size_t>(column));
+}
+void FakeUi::setStatusText(const std::wstring& value) {
+    calls.push_back("status");
+    statusTexts.push_back(value);
+}
+void FakeUi::enableMenuItem(int id, bool on) {
+    calls.push_back("menu " + std::to_string(id) + (on ? " 1" : " 0"));
+    menuEnabled[id] = on;
+}
+void FakeUi::setMenuChecked(int id, bool checked) {
+    calls.push_back("check " + std::to_string(id) + (checked ? " 1" : " 0"));
+    menuChecked[id] = checked;
+}
+Size FakeUi::clientSize() {
+    return client;
+}
+int FakeUi::menuBarHeight() {
+    return menuBar;
+}
+Size FakeUi::outerSize(Control control) {
+    const Rect r = places[control];
+    return {r.width, r.height};
+}
+void FakeUi::moveControl(Control control, Rect place) {
+    calls.push_back(std::string("move ") + controlName(control));
+    places[control] = place;
+}
+void FakeUi::redockStatusBar() {
+    calls.push_back("redock");
+}
+
+} // namespace tandrel::test
