@@ -7,6 +7,7 @@
 #include "app/state.h"
 #include "app/version_gate.h"
 #include "info/version_entry.h"
+#include "inventory/selected_apps.h"
 #include "platform/platform.h"
 
 namespace tandrel {
@@ -75,6 +76,7 @@ int runProgram(AppState& state, Platform& p) {
     }
 
     state.elevated = p.system.isAdministrator();
+    state.selectedApps = buildSelectedApps();
 
     state.workFolder = workFolderIn(p.shell.specialFolder(kCsidlAppData));
     p.files.createDirectory(folderToCreate(state.workFolder));
