@@ -4,7 +4,7 @@
 #include "app/window_content.h"
 #include "fake_ui.h"
 
-#include "case_name.h"
+#include "tests/common/case_name.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "app/state.h"
 #include "fake_platform.h"
 
-#include "case_name.h"
+#include "tests/common/case_name.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "inventory/selected_apps.h"
 #include "inventory/text_case.h"
 
-#include "case_name.h"
+#include "tests/common/case_name.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "app/version_gate.h"
 
-#include "case_name.h"
+#include "tests/common/case_name.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/files.h"
+
+namespace tandrel {
+
+class Win32Files final : public Files {
+public:
+    bool exists(const std::wstring& path) override;
+    void deleteFile(const std::wstring& path) override;
+    void createDirectory(const std::wstring& path) override;
+};
+
+} // namespace tandrel

@@ -1,0 +1,33 @@
+#include "platform/win32/shell_win.h"
+
+#include "platform/win32/handles_win.h"
+
+#include <shlobj.h>
+
+#include <array>
+
+namespace tandrel {
+namespace {
+
+using ItemListOwner = Owner<NullTraits<LPITEMIDLIST, CoTaskMemFree>>;
+
+} // namespace
+
+std::wstring Win32Shell::specialFolder(int csidl) {
+    LPITEMIDLIST items = nullptr;
+    if (SHGetSpecialFolderLocation(nullptr, csidl, &items) != S_OK) {
+        return {};
+    }
+    const ItemListOwner owner(items);
+    std::array<wchar_t, MAX_PATH> path{};
+    if (!SHGetPathFromIDListW(owner.get(), path.data())) {
+        return {};
+    }
+    return path.data();
+}
+
+void Win32Shell::open(const std::wstring& file) {
+    ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+} // namespace tandrel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/shell.h"
+
+namespace tandrel {
+
+class Win32Shell final : public Shell {
+public:
+    std::wstring specialFolder(int csidl) override;
+    void open(const std::wstring& file) override;
+};
+
+} // namespace tandrel
