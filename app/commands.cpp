@@ -4,7 +4,7 @@
 #include "app/layout.h"
 #include "app/state.h"
 #include "inventory/lists.h"
-#include "platform/ui.h"
+#include "platform/platform.h"
 
 namespace tandrel {
 
@@ -20,43 +20,46 @@ void selectListRow(Ui& ui, Control list, Control field, int column) {
     ui.setText(field, row < 0 ? std::wstring() : ui.cellText(list, row, column));
 }
 
-void refillLists(AppState& state, Ui& ui) {
-    fillInstalledList(state, ui);
-    fillProvisionedList(state, ui);
+void refillLists(AppState& state, Platform& p) {
+    fillInstalledList(state, p);
+    fillProvisionedList(state, p);
 }
 
 int toggled(int option) {
     return option != 0 ? 0 : 1;
 }
 
-void refresh(AppState& state, Ui& ui) {
+void refresh(AppState& state, Platform& p) {
+    Ui& ui = p.ui;
     ui.beep(Beep::Ok);
     setBusy(state, ui, true);
     ui.setText(Control::ProvisionedField, L"");
     ui.setText(Control::InstalledField, L"");
-    refillLists(state, ui);
+    refillLists(state, p);
     setStatusText(state, ui, L"Listen aktualisiert, Programm ist bereit!");
     setBusy(state, ui, false);
 }
 
-void toggleAdditionalPackages(AppState& state, Ui& ui) {
+void toggleAdditionalPackages(AppState& state, Platform& p) {
+    Ui& ui = p.ui;
     ui.beep(Beep::Ok);
     setBusy(state, ui, true);
     state.additionalPackages = toggled(state.additionalPackages);
     ui.setMenuChecked(MenuAdditionalPackages, state.additionalPackages != 0);
-    refillLists(state, ui);
+    refillLists(state, p);
     setStatusText(state, ui,
                   state.additionalPackages != 0 ? L"Das Anzeigen von Zusatzpaketen wurde aktiviert!"
                                                 : L"Das Anzeigen von Zusatzpaketen wurde deaktiviert!");
     setBusy(state, ui, false);
 }
 
-void toggleOnlySelected(AppState& state, Ui& ui) {
+void toggleOnlySelected(AppState& state, Platform& p) {
+    Ui& ui = p.ui;
     ui.beep(Beep::Ok);
     setBusy(state, ui, true);
     state.onlySelected = toggled(state.onlySelected);
     ui.setMenuChecked(MenuOnlySelected, state.onlySelected != 0);
-    refillLists(state, ui);
+    refillLists(state, p);
     setBusy(state, ui, false);
 }
 
@@ -105,19 +108,20 @@ void onControl(AppState& state, Ui& ui, Control control) {
     }
 }
 
-void onMenu(AppState& state, Ui& ui, int id) {
+void onMenu(AppState& state, Platform& p, int id) {
+    Ui& ui = p.ui;
     switch (id) {
     case MenuRefresh:
-        refresh(state, ui);
+        refresh(state, p);
         break;
     case MenuAdditionalPackages:
-        toggleAdditionalPackages(state, ui);
+        toggleAdditionalPackages(state, p);
         break;
     case MenuForceShutdown:
         toggleForceShutdown(state, ui);
         break;
     case MenuOnlySelected:
-        toggleOnlySelected(state, ui);
+        toggleOnlySelected(state, p);
         break;
     case MenuQuit:
         quit(state, ui);
@@ -141,13 +145,14 @@ void onMenu(AppState& state, Ui& ui, int id) {
 
 } // namespace
 
-void dispatchEvent(AppState& state, Ui& ui, const Event& event) {
+void dispatchEvent(AppState& state, Platform& p, const Event& event) {
+    Ui& ui = p.ui;
     switch (event.kind) {
     case EventKind::Control:
         onControl(state, ui, event.control);
         break;
     case EventKind::Menu:
-        onMenu(state, ui, event.menuId);
+        onMenu(state, p, event.menuId);
         break;
     case EventKind::Close:
         state.quit = true;

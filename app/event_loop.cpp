@@ -3,18 +3,18 @@
 #include "app/busy_state.h"
 #include "app/commands.h"
 #include "app/state.h"
-#include "platform/ui.h"
+#include "platform/platform.h"
 
 namespace tandrel {
 
-void eventLoopPass(AppState& state, Ui& ui) {
-    dispatchEvent(state, ui, ui.waitEvent(kEventWaitMs));
-    applyAfterEventRule(state, ui);
+void eventLoopPass(AppState& state, Platform& platform) {
+    dispatchEvent(state, platform, platform.ui.waitEvent(kEventWaitMs));
+    applyAfterEventRule(state, platform.ui);
 }
 
-void runEventLoop(AppState& state, Ui& ui) {
+void runEventLoop(AppState& state, Platform& platform) {
     do {
-        eventLoopPass(state, ui);
+        eventLoopPass(state, platform);
     } while (!state.quit);
 }
 

@@ -5,7 +5,7 @@
 #include "app/state.h"
 #include "app/window_content.h"
 #include "inventory/lists.h"
-#include "platform/ui.h"
+#include "platform/platform.h"
 
 namespace tandrel {
 namespace {
@@ -27,7 +27,8 @@ void createList(Ui& ui, Control list, std::span<const ListColumn> columns) {
 
 } // namespace
 
-void buildMainWindow(AppState& state, Ui& ui) {
+void buildMainWindow(AppState& state, Platform& p) {
+    Ui& ui = p.ui;
     ui.createMainWindow(state.windowTitle, kInitialClientSize);
 
     ui.createMenuBar(menuEntries());
@@ -49,14 +50,14 @@ void buildMainWindow(AppState& state, Ui& ui) {
     for (Control c : {Control::InstallButton, Control::UninstallButton, Control::RepairButton}) {
         ui.enableControl(c, false);
     }
-    fillInstalledList(state, ui);
+    fillInstalledList(state, p);
 
     ui.loadRowIcons();
     ui.addTab(tabEntry(1));
     createList(ui, Control::ProvisionedList, provisionedColumns());
     createInPage(ui, {Control::ProvisionedField, Control::RemoveButton, Control::ProvisionedRepairButton});
     ui.enableControl(Control::RemoveButton, false);
-    fillProvisionedList(state, ui);
+    fillProvisionedList(state, p);
 
     ui.addTab(tabEntry(2));
     createInPage(ui, {Control::TraceLog});

@@ -3,9 +3,9 @@
 namespace tandrel {
 
 struct AppState;
-class Ui;
+struct Platform;
 
 // Builds the main window in its fixed order and fills both lists in its course.
-void buildMainWindow(AppState& state, Ui& ui);
+void buildMainWindow(AppState& state, Platform& platform);
 
 } // namespace tandrel

@@ -86,10 +86,10 @@ int runProgram(AppState& state, Platform& p) {
     state.windowTitle = L"Tandrel 64Bit (@Ulvar) Version " +
                         readVersionEntry(p.versions, p.system.moduleFileName(), L"FileVersion");
 
-    buildMainWindow(state, p.ui);
+    buildMainWindow(state, p);
     setBusy(state, p.ui, false);
 
-    runEventLoop(state, p.ui);
+    runEventLoop(state, p);
     shutDown(state, p);
     return 0;
 }

@@ -32,6 +32,8 @@ struct AppState {
     bool busy = false;
 
     std::wstring statusText;
+    // The text inventory of every installed package, rebuilt by each fill of the installed list.
+    std::wstring toolList;
 };
 
 } // namespace tandrel

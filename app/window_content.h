@@ -46,6 +46,6 @@ const TabEntry& tabEntry(int index);
 const wchar_t* controlText(Control control);
 
 inline constexpr int kRowIconPackage = 22;
-inline constexpr int kRowIconNoManifest = 3;
+inline constexpr int kRowIconNoDisplayName = 3;
 
 } // namespace tandrel

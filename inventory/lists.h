@@ -3,10 +3,10 @@
 namespace tandrel {
 
 struct AppState;
-class Ui;
+struct Platform;
 
 // Fill the two package lists from the registry and the package manifests.
-void fillInstalledList(AppState& state, Ui& ui);
-void fillProvisionedList(AppState& state, Ui& ui);
+void fillInstalledList(AppState& state, Platform& platform);
+void fillProvisionedList(AppState& state, Platform& platform);
 
 } // namespace tandrel

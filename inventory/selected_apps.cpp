@@ -2,8 +2,6 @@
 
 #include "inventory/text_case.h"
 
-#include <algorithm>
-
 namespace tandrel {
 
 std::wstring buildSelectedApps() {
@@ -19,9 +17,7 @@ std::wstring buildSelectedApps() {
 }
 
 bool isSelectedApp(const std::wstring& selectedApps, const std::wstring& packageName) {
-    const std::wstring pattern = L"#" + packageName + L"#";
-    return std::search(selectedApps.begin(), selectedApps.end(), pattern.begin(), pattern.end(),
-                       sameLetterIgnoringCase) != selectedApps.end();
+    return findIgnoringCase(selectedApps, L"#" + packageName + L"#") != std::wstring::npos;
 }
 
 } // namespace tandrel

@@ -1,5 +1,7 @@
 #include "inventory/text_case.h"
 
+#include <algorithm>
+
 namespace tandrel {
 
 namespace {
@@ -41,6 +43,17 @@ wchar_t lowerLetter(wchar_t c) {
 
 bool sameLetterIgnoringCase(wchar_t a, wchar_t b) {
     return lowerLetter(a) == lowerLetter(b);
+}
+
+} // namespace tandrel
+
+namespace tandrel {
+
+std::size_t findIgnoringCase(const std::wstring& text, const std::wstring& pattern) {
+    const auto hit =
+        std::search(text.begin(), text.end(), pattern.begin(), pattern.end(), sameLetterIgnoringCase);
+    return hit == text.end() && !pattern.empty() ? std::wstring::npos
+                                                 : static_cast<std::size_t>(hit - text.begin());
 }
 
 } // namespace tandrel

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tandrel {
 
@@ -12,6 +15,8 @@ public:
     virtual void deleteFile(const std::wstring& path) = 0;
     // Only the last level; an existing folder or a failure is ignored.
     virtual void createDirectory(const std::wstring& path) = 0;
+    // The whole file, opened for reading without sharing; nothing when it cannot be opened or read.
+    virtual std::optional<std::vector<std::uint8_t>> readFile(const std::wstring& path) = 0;
 };
 
 } // namespace tandrel

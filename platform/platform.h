@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/files.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
 #include "platform/ui.h"
@@ -12,6 +13,7 @@ namespace tandrel {
 struct Platform {
     SystemInfo& system;
     Files& files;
+    Registry& registry;
     Shell& shell;
     VersionInfo& versions;
     Ui& ui;

@@ -2,6 +2,7 @@
 
 #include "app/ids.h"
 #include "app/window_content.h"
+#include "inventory/image/image.h"
 #include "platform/geometry.h"
 
 #include <span>
@@ -48,6 +49,15 @@ public:
     // The first selected row of a list, or -1.
     virtual int selectedRow(Control list) = 0;
     virtual std::wstring cellText(Control list, int row, int column) = 0;
+    virtual void clearList(Control list) = 0;
+    // Inserts a row at `index`; `rowText` holds the first columns' texts separated by line feeds.
+    // The icon, when given, joins the list's small image list (which keeps its own copy).
+    virtual void addRow(Control list, int index, const std::wstring& rowText, const Image* icon) = 0;
+    // The same with one of the two row icons loaded by loadRowIcons (a Shell32 icon id).
+    virtual void addRowWithRowIcon(Control list, int index, const std::wstring& rowText, int rowIcon) = 0;
+    virtual void setCellText(Control list, int row, int column, const std::wstring& text) = 0;
+    // GetSystemMetrics(SM_CXSMICON) by GetSystemMetrics(SM_CYSMICON).
+    virtual Size smallIconSize() = 0;
     // Text and tooltip of the status bar's one part.
     virtual void setStatusText(const std::wstring& text) = 0;
 

@@ -86,13 +86,13 @@ std::optional<TgaHeader> readTgaHeader(std::span<const std::uint8_t> bytes) {
         break;
     }
     const bool interleaved = (descriptor & 0xC0) != 0;
-    if (!reader.ok() || imageType > 11 || !mapValid || !pixelsValid || interleaved || header.width == 0 ||
-        header.height == 0) {
+    if (!reader.ok() || !mapValid || !pixelsValid || interleaved || header.width == 0 || header.height == 0) {
         return std::nullopt;
     }
     return header;
 }
 
+// Repeats the top bits below, so that 31 becomes 255 and 0 stays 0.
 std::uint32_t fiveBits(std::uint32_t value) {
     return value << 3 | value >> 2;
 }

@@ -4,7 +4,7 @@
 #include "app/event_loop.h"
 #include "app/state.h"
 #include "app/window_content.h"
-#include "fake_ui.h"
+#include "fake_platform.h"
 
 #include "tests/common/case_name.h"
 
@@ -24,7 +24,8 @@ Event control(Control c) {
 
 struct Shell : testing::Test {
     AppState state;
-    FakeUi ui;
+    FakePlatform fake;
+    FakeUi& ui = fake.ui;
     Shell() {
         ui.createMenuBar(menuEntries());
         state.onlySelected = 1;
@@ -51,10 +52,11 @@ class Dispatch : public testing::TestWithParam<DispatchCase> {};
 TEST_P(Dispatch, beepsFirstAndEndsIdle) {
     const auto& c = GetParam();
     AppState state;
-    FakeUi ui;
+    FakePlatform fake;
+    FakeUi& ui = fake.ui;
     ui.createMenuBar(menuEntries());
     ui.calls.clear();
-    dispatchEvent(state, ui, c.event);
+    dispatchEvent(state, fake.platform, c.event);
 
     switch (c.beep) {
     case Beeps::None:
@@ -104,7 +106,7 @@ const DispatchCase kDispatchCases[] = {
 INSTANTIATE_TEST_SUITE_P(Events, Dispatch, testing::ValuesIn(kDispatchCases), CaseName());
 
 TEST_F(Shell, refreshEmptiesBothFieldsBeforeRefillingAndSaysSo) {
-    dispatchEvent(state, ui, menu(MenuRefresh));
+    dispatchEvent(state, fake.platform, menu(MenuRefresh));
     EXPECT_EQ(ui.texts[Control::InstalledField], L"");
     EXPECT_EQ(ui.texts[Control::ProvisionedField], L"");
     const auto provisioned = std::find(ui.calls.begin(), ui.calls.end(), "setText ProvisionedField");
@@ -113,11 +115,11 @@ TEST_F(Shell, refreshEmptiesBothFieldsBeforeRefillingAndSaysSo) {
 }
 
 TEST_F(Shell, additionalPackagesTogglesItsCheckAndStatusButKeepsFields) {
-    dispatchEvent(state, ui, menu(MenuAdditionalPackages));
+    dispatchEvent(state, fake.platform, menu(MenuAdditionalPackages));
     EXPECT_EQ(state.additionalPackages, 1);
     EXPECT_TRUE(ui.menuChecked[MenuAdditionalPackages]);
     EXPECT_EQ(state.statusText, L"Das Anzeigen von Zusatzpaketen wurde aktiviert!");
-    dispatchEvent(state, ui, menu(MenuAdditionalPackages));
+    dispatchEvent(state, fake.platform, menu(MenuAdditionalPackages));
     EXPECT_EQ(state.additionalPackages, 0);
     EXPECT_FALSE(ui.menuChecked[MenuAdditionalPackages]);
     EXPECT_EQ(state.statusText, L"Das Anzeigen von Zusatzpaketen wurde deaktiviert!");
@@ -125,20 +127,21 @@ TEST_F(Shell, additionalPackagesTogglesItsCheckAndStatusButKeepsFields) {
     EXPECT_EQ(ui.texts[Control::ProvisionedField], L"provisioned");
 }
 
-TEST_F(Shell, onlySelectedTogglesItsCheckWithoutStatusText) {
-    dispatchEvent(state, ui, menu(MenuOnlySelected));
+TEST_F(Shell, onlySelectedTogglesItsCheckAndLeavesTheStatusToTheFills) {
+    dispatchEvent(state, fake.platform, menu(MenuOnlySelected));
     EXPECT_EQ(state.onlySelected, 0);
     EXPECT_FALSE(ui.menuChecked[MenuOnlySelected]);
-    dispatchEvent(state, ui, menu(MenuOnlySelected));
+    dispatchEvent(state, fake.platform, menu(MenuOnlySelected));
     EXPECT_EQ(state.onlySelected, 1);
     EXPECT_TRUE(ui.menuChecked[MenuOnlySelected]);
-    EXPECT_TRUE(ui.statusTexts.empty());
+    const std::vector<std::wstring> fills = {L"liste installierte Apps...", L"liste vorinstallierte Apps..."};
+    EXPECT_EQ(ui.statusTexts, (std::vector<std::wstring>{fills[0], fills[1], fills[0], fills[1]}));
     EXPECT_EQ(ui.texts[Control::InstalledField], L"installed");
 }
 
 TEST_F(Shell, forceShutdownChangesOnlyItsCheckMark) {
     ui.calls.clear();
-    dispatchEvent(state, ui, menu(MenuForceShutdown));
+    dispatchEvent(state, fake.platform, menu(MenuForceShutdown));
     EXPECT_EQ(state.forceShutdown, 1);
     EXPECT_EQ(ui.calls, (std::vector<std::string>{"beep ok", "check 109 1"}));
 }
@@ -148,20 +151,20 @@ TEST_F(Shell, listSelectionCopiesTheNamedColumnOrEmptiesTheField) {
     ui.rows[Control::ProvisionedList] = {{L"News", L"Microsoft.BingNews_2022.1_neutral_~_8we", L"short"}};
     ui.selected[Control::InstalledList] = 0;
     ui.selected[Control::ProvisionedList] = 0;
-    dispatchEvent(state, ui, control(Control::InstalledList));
-    dispatchEvent(state, ui, control(Control::ProvisionedList));
+    dispatchEvent(state, fake.platform, control(Control::InstalledList));
+    dispatchEvent(state, fake.platform, control(Control::ProvisionedList));
     EXPECT_EQ(ui.texts[Control::InstalledField], L"Microsoft.BingNews_4.1_x64__8we");
     EXPECT_EQ(ui.texts[Control::ProvisionedField], L"Microsoft.BingNews_2022.1_neutral_~_8we");
 
     ui.selected.clear();
-    dispatchEvent(state, ui, control(Control::InstalledList));
+    dispatchEvent(state, fake.platform, control(Control::InstalledList));
     EXPECT_EQ(ui.texts[Control::InstalledField], L"");
     EXPECT_EQ(ui.texts[Control::ProvisionedField], L"Microsoft.BingNews_2022.1_neutral_~_8we");
 }
 
 TEST_F(Shell, sizeEventLaysTheWindowOutAgain) {
     ui.client = {1000, 700 - ui.menuBar};
-    dispatchEvent(state, ui, {EventKind::Size, Control::StatusBar, 0});
+    dispatchEvent(state, fake.platform, {EventKind::Size, Control::StatusBar, 0});
     EXPECT_EQ(ui.places[Control::TabPanel], (Rect{10, 10, 980, 555}));
 }
 
@@ -169,7 +172,7 @@ TEST_F(Shell, loopWaitsAtMostASecondAndEndsOnlyAfterTheQuittingPass) {
     ui.events = {{}, {}, menu(MenuQuit), menu(MenuRefresh)};
     ui.texts[Control::InstalledField] = L"";
     ui.enabled[Control::InstallButton] = true;
-    runEventLoop(state, ui);
+    runEventLoop(state, fake.platform);
     EXPECT_TRUE(state.quit);
     EXPECT_EQ(ui.waits, (std::vector<unsigned>{1000, 1000, 1000}));
     // The quitting pass still applied the after-event rule; the later event was never taken.
@@ -180,14 +183,14 @@ TEST_F(Shell, loopWaitsAtMostASecondAndEndsOnlyAfterTheQuittingPass) {
 TEST_F(Shell, closeIsTakenWhileBusy) {
     setBusy(state, ui, true);
     ui.events = {{EventKind::Close, Control::StatusBar, 0}};
-    runEventLoop(state, ui);
+    runEventLoop(state, fake.platform);
     EXPECT_TRUE(state.quit);
 }
 
 TEST_F(Shell, handlerThatUnlocksLetsTheSamePassDisableButtonsOfEmptyFields) {
     ui.texts[Control::InstalledField] = L"";
     ui.events = {menu(MenuRefresh)};
-    eventLoopPass(state, ui);
+    eventLoopPass(state, fake.platform);
     EXPECT_FALSE(ui.enabled[Control::InstallButton]);
     EXPECT_FALSE(ui.enabled[Control::RemoveButton]);
     EXPECT_TRUE(ui.enabled[Control::InstalledList]);

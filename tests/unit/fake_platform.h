@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fake_registry.h"
 #include "fake_ui.h"
 #include "platform/platform.h"
 
@@ -37,8 +38,20 @@ class FakeFiles : public Files {
 public:
     explicit FakeFiles(CallLog& log) : log_(log) {}
     std::set<std::wstring> present;
+    std::map<std::wstring, std::vector<std::uint8_t>> contents;
+    std::vector<std::wstring> reads;
 
-    bool exists(const std::wstring& path) override { return present.count(path) != 0; }
+    void write(const std::wstring& path, const std::string& bytes) {
+        contents[path] = std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    }
+    bool exists(const std::wstring& path) override {
+        return present.count(path) != 0 || contents.count(path) != 0;
+    }
+    std::optional<std::vector<std::uint8_t>> readFile(const std::wstring& path) override {
+        reads.push_back(path);
+        const auto it = contents.find(path);
+        return it == contents.end() ? std::nullopt : std::optional(it->second);
+    }
     void deleteFile(const std::wstring& path) override {
         log_.push_back("delete " + narrow(path));
         present.erase(path);
@@ -58,7 +71,14 @@ public:
     std::wstring appData = L"C:\\Users\\test\\AppData\\Roaming";
 
     std::wstring specialFolder(int csidl) override { return csidl == kCsidlAppData ? appData : L""; }
+    // What SHLoadIndirectString would give for a reference; nothing, as under Wine, by default.
+    std::map<std::wstring, std::wstring> indirect;
+
     void open(const std::wstring& file) override { log_.push_back("open " + narrow(file)); }
+    std::wstring loadIndirectString(const std::wstring& source) override {
+        const auto it = indirect.find(source);
+        return it == indirect.end() ? L"" : it->second;
+    }
 
 private:
     CallLog& log_;
@@ -82,9 +102,10 @@ struct FakePlatform {
     FakeUi ui;
     FakeSystem system{ui.calls};
     FakeFiles files{ui.calls};
+    FakeRegistry registry;
     FakeShell shell{ui.calls};
     FakeVersionInfo versions;
-    Platform platform{system, files, shell, versions, ui};
+    Platform platform{system, files, registry, shell, versions, ui};
 
     FakePlatform();
 };

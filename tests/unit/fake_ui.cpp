@@ -1,5 +1,7 @@
 #include "fake_ui.h"
 
+#include <algorithm>
+
 namespace tandrel::test {
 
 const char* controlName(Control control) {
@@ -96,6 +98,50 @@ int FakeUi::selectedRow(Control list) {
 std::wstring FakeUi::cellText(Control list, int row, int column) {
     return rows[list].at(static_cast<size_t>(row)).at(static_cast<size_t>(column));
 }
+void FakeUi::clearList(Control list) {
+    calls.push_back(std::string("clear ") + controlName(list));
+    rows[list].clear();
+    rowIcons[list].clear();
+    rowImages[list].clear();
+}
+
+namespace {
+
+std::vector<std::wstring> splitAtLineFeeds(const std::wstring& text) {
+    std::vector<std::wstring> cells(1);
+    for (wchar_t c : text) {
+        if (c == L'\n') {
+            cells.emplace_back();
+        } else {
+            cells.back() += c;
+        }
+    }
+    return cells;
+}
+
+} // namespace
+
+void FakeUi::addRow(Control list, int index, const std::wstring& rowText, const Image* icon) {
+    const auto at = static_cast<std::ptrdiff_t>(index);
+    rows[list].insert(rows[list].begin() + at, splitAtLineFeeds(rowText));
+    rowIcons[list].insert(rowIcons[list].begin() + at, icon ? kImageIcon : kNoIcon);
+    if (icon) {
+        rowImages[list].push_back(*icon);
+    }
+}
+
+void FakeUi::addRowWithRowIcon(Control list, int index, const std::wstring& rowText, int rowIcon) {
+    const auto at = static_cast<std::ptrdiff_t>(index);
+    rows[list].insert(rows[list].begin() + at, splitAtLineFeeds(rowText));
+    rowIcons[list].insert(rowIcons[list].begin() + at, rowIcon);
+}
+
+void FakeUi::setCellText(Control list, int row, int column, const std::wstring& text) {
+    auto& cells = rows[list].at(static_cast<std::size_t>(row));
+    cells.resize(std::max(cells.size(), static_cast<std::size_t>(column) + 1));
+    cells[static_cast<std::size_t>(column)] = text;
+}
+
 void FakeUi::setStatusText(const std::wstring& value) {
     calls.push_back("status");
     statusTexts.push_back(value);

@@ -21,6 +21,11 @@ public:
     std::map<int, bool> menuChecked;
     std::map<Control, std::vector<std::vector<std::wstring>>> rows;
     std::map<Control, int> selected;
+    // Per row of a list: the icon it was added with: a Shell32 row icon id, kImageIcon, or kNoIcon.
+    std::map<Control, std::vector<int>> rowIcons;
+    std::map<Control, std::vector<Image>> rowImages;
+    static constexpr int kNoIcon = -1;
+    static constexpr int kImageIcon = -2;
     std::deque<Event> events;
     std::vector<unsigned> waits;
     std::vector<std::wstring> statusTexts;
@@ -50,6 +55,11 @@ public:
     void setText(Control control, const std::wstring& value) override;
     int selectedRow(Control list) override;
     std::wstring cellText(Control list, int row, int column) override;
+    void clearList(Control list) override;
+    void addRow(Control list, int index, const std::wstring& rowText, const Image* icon) override;
+    void addRowWithRowIcon(Control list, int index, const std::wstring& rowText, int rowIcon) override;
+    void setCellText(Control list, int row, int column, const std::wstring& text) override;
+    Size smallIconSize() override { return {16, 16}; }
     void setStatusText(const std::wstring& value) override;
     void enableMenuItem(int id, bool on) override;
     void setMenuChecked(int id, bool checked) override;

@@ -55,7 +55,9 @@ constexpr std::uint32_t kBlue = 0xFF0000FF;
 constexpr std::uint32_t kWhite = 0xFFFFFFFF;
 constexpr std::uint32_t kBlack = 0xFF000000;
 
-int channel(std::uint32_t pixel, int shift) { return static_cast<int>(pixel >> shift & 0xFF); }
+int channel(std::uint32_t pixel, int shift) {
+    return static_cast<int>(pixel >> shift & 0xFF);
+}
 
 bool within(std::uint32_t actual, std::uint32_t expected, int tolerance) {
     if (channel(actual, 24) == 0 && channel(expected, 24) == 0) {
@@ -77,7 +79,7 @@ Image pictureOf(Picture picture) {
         return {4, 2, {kRed, kGreen, kBlue, kWhite, kBlack, 0xFF00FFFF, 0xFFFF00FF, 0xFFFFFF00}};
     case Picture::Grey: {
         Image grey{4, 2, {}};
-        for (std::uint32_t level : {0, 36, 73, 109, 146, 182, 219, 255}) {
+        for (const std::uint32_t level : {0u, 36u, 73u, 109u, 146u, 182u, 219u, 255u}) {
             grey.pixels.push_back(0xFF000000 | level * 0x010101);
         }
         return grey;
@@ -90,10 +92,11 @@ Image pictureOf(Picture picture) {
 
 Bytes readFixture(const std::string& file) {
     // Beside this source file; under Wine the Unix path resolves through the Z: drive.
-    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path() / "fixtures" / "images" / file;
+    const auto path =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "fixtures" / "images" / file;
     std::ifstream in(path, std::ios::binary);
-    Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.eof() || bytes.empty()) {
+    const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.is_open() || bytes.empty()) {
         throw std::runtime_error("cannot read fixture " + path.string());
     }
     return bytes;
@@ -105,9 +108,9 @@ testing::AssertionResult looksLike(const std::optional<Image>& actual, const Ima
     }
     if (actual->width != expected.width || actual->height != expected.height ||
         actual->pixels.size() != expected.pixels.size()) {
-        return testing::AssertionFailure() << actual->width << " x " << actual->height << " with "
-                                           << actual->pixels.size() << " pixels, expected " << expected.width
-                                           << " x " << expected.height;
+        return testing::AssertionFailure()
+               << actual->width << " x " << actual->height << " with " << actual->pixels.size()
+               << " pixels, expected " << expected.width << " x " << expected.height;
     }
     for (std::size_t index = 0; index < expected.pixels.size(); ++index) {
         if (!within(actual->pixels[index], expected.pixels[index], tolerance)) {
@@ -192,7 +195,8 @@ Bytes pngClaiming(Bytes png, std::uint32_t width, std::uint32_t height) {
 namespace tandrel {
 
 void PrintTo(ImageFormat format, std::ostream* out) {
-    static constexpr std::array<const char*, 7> kNames = {"Bmp", "Ico", "Jpeg", "Jpeg2000", "Tiff", "Tga", "Png"};
+    static constexpr std::array<const char*, 7> kNames = {"Bmp",  "Ico", "Jpeg", "Jpeg2000",
+                                                          "Tiff", "Tga", "Png"};
     *out << kNames.at(static_cast<std::size_t>(format));
 }
 

@@ -35,7 +35,8 @@ Bytes readFixture(const std::string& file);
 
 // Same size, and every channel of every pixel within tolerance; fully transparent pixels match
 // whatever colour they carry.
-testing::AssertionResult looksLike(const std::optional<Image>& actual, const Image& expected, int tolerance = 0);
+testing::AssertionResult looksLike(const std::optional<Image>& actual, const Image& expected,
+                                   int tolerance = 0);
 
 // Builds binary test data field by field, little-endian unless the name says otherwise.
 class ByteWriter {

@@ -78,6 +78,10 @@ TEST_F(Startup, buildsTheWindowInItsOrderThenLeavesTheBusyState) {
         "enable InstallButton 0",
         "enable UninstallButton 0",
         "enable RepairButton 0",
+        "status",
+        "clear InstalledList",
+        "enable InstallButton 0",
+        "enable UninstallButton 0",
         "loadRowIcons",
         "tab 1",
         "create ProvisionedList",
@@ -86,6 +90,8 @@ TEST_F(Startup, buildsTheWindowInItsOrderThenLeavesTheBusyState) {
         "create RemoveButton",
         "create ProvisionedRepairButton",
         "enable RemoveButton 0",
+        "status",
+        "clear ProvisionedList",
         "tab 2",
         "create TraceLog",
         "status",
@@ -93,7 +99,8 @@ TEST_F(Startup, buildsTheWindowInItsOrderThenLeavesTheBusyState) {
     };
     EXPECT_EQ(callsBetween("createMainWindow", "enable InstalledList 1"), build);
     EXPECT_EQ(fake.ui.statusTexts,
-              (std::vector<std::wstring>{L"Programm wird initialisiert...", L"Programm ist bereit!"}));
+              (std::vector<std::wstring>{L"Programm wird initialisiert...", L"liste installierte Apps...",
+                                         L"liste vorinstallierte Apps...", L"Programm ist bereit!"}));
     EXPECT_EQ(state.onlySelected, 1);
     EXPECT_EQ(state.additionalPackages, 0);
     EXPECT_EQ(state.forceShutdown, 0);
