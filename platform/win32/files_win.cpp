@@ -1,10 +1,16 @@
 #include "platform/win32/files_win.h"
 
-#include <windows.h>
+#include "platform/win32/handles_win.h"
 
 #include <shlwapi.h>
 
 namespace tandrel {
+namespace {
+
+// Manifests are a few kilobytes; a file far beyond that is not one, and is not taken into memory.
+constexpr LONGLONG kLargestReadableFile = LONGLONG{256} << 20;
+
+} // namespace
 
 bool Win32Files::exists(const std::wstring& path) {
     return PathFileExistsW(path.c_str()) != FALSE;
@@ -16,6 +22,32 @@ void Win32Files::deleteFile(const std::wstring& path) {
 
 void Win32Files::createDirectory(const std::wstring& path) {
     CreateDirectoryW(path.c_str(), nullptr);
+}
+
+std::optional<std::vector<std::uint8_t>> Win32Files::readFile(const std::wstring& path) {
+    // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open.
+    const HandleOwner file(
+        CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargestReadableFile) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> content(static_cast<std::size_t>(size.QuadPart));
+    std::size_t filled = 0;
+    while (filled < content.size()) {
+        // Below the limit, what is left always fits one call.
+        const auto wanted = static_cast<DWORD>(content.size() - filled);
+        DWORD read = 0;
+        if (!ReadFile(file.get(), content.data() + filled, wanted, &read, nullptr)) {
+            return std::nullopt;
+        }
+        if (read == 0) {
+            break; // the file ended sooner than its size said
+        }
+        filled += read;
+    }
+    content.resize(filled);
+    return content;
 }
 
 } // namespace tandrel

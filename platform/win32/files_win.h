@@ -9,6 +9,7 @@ public:
     bool exists(const std::wstring& path) override;
     void deleteFile(const std::wstring& path) override;
     void createDirectory(const std::wstring& path) override;
+    std::optional<std::vector<std::uint8_t>> readFile(const std::wstring& path) override;
 };
 
 } // namespace tandrel

@@ -55,6 +55,7 @@ using KeyOwner = Owner<NullTraits<HKEY, RegCloseKey>>;
 using HandleOwner = Owner<KernelHandleTraits>;
 using IconOwner = Owner<NullTraits<HICON, DestroyIcon>>;
 using ImageListOwner = Owner<NullTraits<HIMAGELIST, ImageList_Destroy>>;
+using MemoryDcOwner = Owner<NullTraits<HDC, DeleteDC>>;
 using ModuleOwner = Owner<NullTraits<HMODULE, FreeLibrary>>;
 using WindowOwner = Owner<NullTraits<HWND, DestroyWindow>>;
 

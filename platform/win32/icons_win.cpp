@@ -1,5 +1,6 @@
 #include "platform/win32/icons_win.h"
 
+#include "platform/win32/image_list_win.h"
 #include "platform/win32/system_folder_win.h"
 
 namespace tandrel {
@@ -10,9 +11,9 @@ IconOwner loadShell32Icon(int resourceId) {
     if (shell32 == nullptr) {
         return IconOwner();
     }
+    const Size size = systemSmallIconSize();
     return IconOwner(static_cast<HICON>(LoadImageW(shell32, MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
-                                                   GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+                                                   size.width, size.height, LR_DEFAULTCOLOR)));
 }
 
 HICON systemIcon(IconSource source) {

@@ -3,6 +3,35 @@
 #include <vector>
 
 namespace tandrel {
+namespace {
+
+std::vector<std::wstring> lineFeedFields(const std::wstring& text) {
+    std::vector<std::wstring> fields;
+    std::size_t start = 0;
+    for (std::size_t end = text.find(L'\n'); end != std::wstring::npos; end = text.find(L'\n', start)) {
+        fields.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    fields.push_back(text.substr(start));
+    return fields;
+}
+
+// Mask LVIF_TEXT and every member not named here 0; the list only reads the text.
+LVITEMW textItem(int row, int column, const std::wstring& text) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    item.cchTextMax = static_cast<int>(text.size());
+    return item;
+}
+
+void listSetItemText(HWND list, LVITEMW& item) {
+    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(item.iItem), reinterpret_cast<LPARAM>(&item));
+}
+
+} // namespace
 
 void listSetExtendedStyle(HWND list) {
     // Grid lines by the list itself rather than drawn over it after each paint.
@@ -59,6 +88,38 @@ bool listNotificationRaisesEvent(const NMHDR& header) {
     default:
         return false;
     }
+}
+
+void listSetSmallImages(HWND list, HIMAGELIST images) {
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+}
+
+void listClear(HWND list) {
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+}
+
+void listInsertRow(HWND list, int index, const std::wstring& rowText, std::optional<int> image) {
+    const std::vector<std::wstring> fields = lineFeedFields(rowText);
+    LVITEMW item = textItem(index, 0, fields.front());
+    if (image) {
+        item.mask |= LVIF_IMAGE;
+        item.iImage = *image;
+    }
+    const auto row =
+        static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    if (row < 0) {
+        return;
+    }
+    for (std::size_t column = 1; column < fields.size(); ++column) {
+        LVITEMW cell = textItem(row, static_cast<int>(column), fields[column]);
+        listSetItemText(list, cell);
+    }
+}
+
+void listSetCellText(HWND list, int row, int column, const std::wstring& text) {
+    LVITEMW item = textItem(row, column, text);
+    SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    listSetItemText(list, item);
 }
 
 } // namespace tandrel

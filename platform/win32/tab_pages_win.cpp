@@ -1,5 +1,7 @@
 #include "platform/win32/tab_pages_win.h"
 
+#include "platform/win32/image_list_win.h"
+
 namespace tandrel {
 namespace {
 
@@ -24,8 +26,7 @@ void TabPages::attach(HWND tabPanel, HINSTANCE instance) {
     page.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     page.lpszClassName = L"TandrelPage";
     pageClass_.registerClass(page);
-    icons_.reset(ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                  ILC_COLOR32 | ILC_MASK, kPageCount, 0));
+    icons_ = smallImageListCreate();
     SendMessageW(panel_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(icons_.get()));
 }
 

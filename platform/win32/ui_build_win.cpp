@@ -44,6 +44,7 @@ void Win32Ui::setUpControl(Control control, HWND created) {
     case Control::InstalledList:
     case Control::ProvisionedList:
         listSetExtendedStyle(created);
+        listSetSmallImages(created, smallImages(control));
         break;
     case Control::TraceLog:
         traceLogSetUp(created);
@@ -76,10 +77,6 @@ void Win32Ui::addTab(const TabEntry& tab) {
     if (tab.index == TabPages::kPageCount - 1) {
         traceLogTabIcon_ = std::move(icon);
     }
-}
-
-void Win32Ui::loadRowIcons() {
-    rowIcons_ = {loadShell32Icon(kRowIconPackage), loadShell32Icon(kRowIconNoManifest)};
 }
 
 void Win32Ui::releaseImages() {

@@ -1,6 +1,7 @@
 #include "platform/win32/ui_win.h"
 
 #include "platform/win32/controls_win.h"
+#include "platform/win32/image_list_win.h"
 #include "platform/win32/list_view_win.h"
 #include "platform/win32/system_folder_win.h"
 
@@ -36,6 +37,8 @@ void Win32Ui::initialise() {
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES;
     InitCommonControlsEx(&controls);
+    installedImages_ = smallImageListCreate();
+    provisionedImages_ = smallImageListCreate();
     com_.initialise();
     richEdit_ = loadSystemLibrary(L"RICHED20.DLL");
     if (!richEdit_) {
@@ -46,6 +49,8 @@ void Win32Ui::initialise() {
 
 void Win32Ui::shutdown() {
     main_.reset(); // with it its controls, the pages and the attached menu bar
+    installedImages_.reset();
+    provisionedImages_.reset();
     tabs_.release();
     mainClass_.reset();
     richEdit_.reset();

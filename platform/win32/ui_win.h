@@ -40,6 +40,11 @@ public:
     void setText(Control control, const std::wstring& text) override;
     int selectedRow(Control list) override;
     std::wstring cellText(Control list, int row, int column) override;
+    void clearList(Control list) override;
+    void addRow(Control list, int index, const std::wstring& rowText, const Image* icon) override;
+    void addRowWithRowIcon(Control list, int index, const std::wstring& rowText, int rowIcon) override;
+    void setCellText(Control list, int row, int column, const std::wstring& text) override;
+    Size smallIconSize() override;
     void setStatusText(const std::wstring& text) override;
 
     void enableMenuItem(int id, bool enabled) override;
@@ -65,6 +70,8 @@ private:
     HWND window(Control control) const;
     std::optional<Control> controlOf(HWND window) const;
     void setUpControl(Control control, HWND window);
+    HIMAGELIST smallImages(Control list) const;
+    std::optional<int> rowIconImage(int rowIcon) const;
 
     HINSTANCE instance_;
     ComOwner com_;
@@ -77,7 +84,12 @@ private:
     TabPages tabs_;
     ForumLink forumLink_;
     BitmapOwner logo_;
+    // The lists share their small image lists (LVS_SHAREIMAGELISTS), so the program destroys them. They
+    // exist before the lists do: the row icons join the provisioned list's before that list is made.
+    ImageListOwner installedImages_;
+    ImageListOwner provisionedImages_;
     std::array<IconOwner, 2> rowIcons_;
+    std::array<int, 2> rowIconImages_{-1, -1}; // each row icon's index in provisionedImages_
     IconOwner traceLogTabIcon_;
     std::deque<Event> events_;
 };

@@ -1,6 +1,4 @@
 #include "info/version_entry.h"
-#include "platform/win32/files_win.h"
-#include "platform/win32/shell_win.h"
 #include "platform/win32/system_info_win.h"
 #include "platform/win32/version_info_win.h"
 
@@ -9,7 +7,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace tandrel {
 namespace {
@@ -54,41 +51,6 @@ TEST(SystemInfo, describesThisProcess) {
     EXPECT_EQ(_wcsicmp(std::filesystem::path(system.systemDirectory()).filename().c_str(), L"system32"), 0);
     EXPECT_EQ(std::filesystem::path(ownPath()).filename(), L"win_tests.exe");
     EXPECT_EQ(system.upperCase(L"c:\\windows\\system32\\x\u00e4.exe"), L"C:\\WINDOWS\\SYSTEM32\\X\u00c4.EXE");
-}
-
-struct ScratchFolder : testing::Test {
-    std::filesystem::path root = std::filesystem::temp_directory_path() / L"tandrel-win-tests";
-    ScratchFolder() {
-        std::filesystem::remove_all(root);
-        std::filesystem::create_directories(root);
-    }
-    ~ScratchFolder() override { std::filesystem::remove_all(root); }
-};
-
-TEST_F(ScratchFolder, createsOnlyTheLastLevelAndIgnoresWhatExists) {
-    Win32Files files;
-    files.createDirectory((root / L"work").wstring());
-    files.createDirectory((root / L"work").wstring());
-    files.createDirectory((root / L"missing" / L"work").wstring());
-    EXPECT_TRUE(files.exists((root / L"work").wstring()));
-    EXPECT_FALSE(files.exists((root / L"missing").wstring()));
-}
-
-TEST_F(ScratchFolder, deletingAZoneMarkKeepsTheFileItself) {
-    Win32Files files;
-    const auto exe = root / L"Tandrel64.exe";
-    std::ofstream(exe) << "MZ";
-    files.deleteFile(exe.wstring() + L":Zone.Identifier");
-    EXPECT_TRUE(files.exists(exe.wstring()));
-    files.deleteFile(exe.wstring());
-    EXPECT_FALSE(files.exists(exe.wstring()));
-    files.deleteFile(exe.wstring()); // a missing file is no error
-}
-
-TEST(Shell, findsTheRoamingFolder) {
-    const std::wstring roaming = Win32Shell().specialFolder(26);
-    ASSERT_FALSE(roaming.empty());
-    EXPECT_TRUE(std::filesystem::is_directory(roaming));
 }
 
 } // namespace
