@@ -4,6 +4,7 @@
 #include "app/layout.h"
 #include "app/state.h"
 #include "inventory/lists.h"
+#include "log/log_commands.h"
 #include "platform/platform.h"
 
 namespace tandrel {
@@ -126,10 +127,16 @@ void onMenu(AppState& state, Platform& p, int id) {
     case MenuQuit:
         quit(state, ui);
         break;
-    case MenuPowerShellInstalled:
     case MenuSaveLog:
+        saveTraceLog(state, p);
+        break;
     case MenuToolList:
+        copyToolListToLog(state, p);
+        break;
     case MenuClearLog:
+        clearLog(state, p);
+        break;
+    case MenuPowerShellInstalled:
     case MenuPowerShellProvisioned:
         pendingCommand(state, ui, true);
         break;

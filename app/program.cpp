@@ -8,6 +8,7 @@
 #include "app/version_gate.h"
 #include "info/version_entry.h"
 #include "inventory/selected_apps.h"
+#include "log/log_commands.h"
 #include "platform/platform.h"
 
 namespace tandrel {
@@ -88,6 +89,7 @@ int runProgram(AppState& state, Platform& p) {
 
     buildMainWindow(state, p);
     setBusy(state, p.ui, false);
+    writeSnapshotIfMissing(state, p);
 
     runEventLoop(state, p);
     shutDown(state, p);

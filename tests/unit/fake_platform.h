@@ -29,6 +29,8 @@ public:
     bool isAdministrator() override { return admin; }
     void loadLibrary(const std::wstring& path) override { log_.push_back("loadLibrary " + narrow(path)); }
     std::wstring upperCase(const std::wstring& text) override;
+    LocalTime localTime() override { return time; }
+    LocalTime time{2017, 9, 23, 14, 15, 16};
 
 private:
     CallLog& log_;
@@ -40,12 +42,26 @@ public:
     std::set<std::wstring> present;
     std::map<std::wstring, std::vector<std::uint8_t>> contents;
     std::vector<std::wstring> reads;
+    // Paths where a write fails: nothing can be created there, or not all of it written.
+    std::set<std::wstring> unwritable;
 
     void write(const std::wstring& path, const std::string& bytes) {
         contents[path] = std::vector<std::uint8_t>(bytes.begin(), bytes.end());
     }
     bool exists(const std::wstring& path) override {
         return present.count(path) != 0 || contents.count(path) != 0;
+    }
+    bool writeFile(const std::wstring& path, const std::string& bytes) override {
+        log_.push_back("write " + narrow(path));
+        if (unwritable.count(path) != 0) {
+            return false;
+        }
+        write(path, bytes);
+        return true;
+    }
+    std::string textOf(const std::wstring& path) const {
+        const auto& bytes = contents.at(path);
+        return std::string(bytes.begin(), bytes.end());
     }
     std::optional<std::vector<std::uint8_t>> readFile(const std::wstring& path) override {
         reads.push_back(path);
