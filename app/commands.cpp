@@ -4,6 +4,7 @@
 #include "app/layout.h"
 #include "app/state.h"
 #include "inventory/lists.h"
+#include "jobs/package_commands.h"
 #include "log/log_commands.h"
 #include "platform/platform.h"
 
@@ -76,17 +77,14 @@ void quit(AppState& state, Ui& ui) {
     state.quit = true;
 }
 
-// A command whose work is not in the program yet: it still beeps and, where
-// it locks the window, locks and unlocks it, so that the window behaves as it will.
-void pendingCommand(AppState& state, Ui& ui, bool locks) {
+// The help menu and the forum link open their targets in a later version; they already beep
+// and, like those commands, leave the busy state alone.
+void pendingOpener(Ui& ui) {
     ui.beep(Beep::Ok);
-    if (locks) {
-        setBusy(state, ui, true);
-        setBusy(state, ui, false);
-    }
 }
 
-void onControl(AppState& state, Ui& ui, Control control) {
+void onControl(AppState& state, Platform& p, Control control) {
+    Ui& ui = p.ui;
     switch (control) {
     case Control::InstalledList:
         selectListRow(ui, Control::InstalledList, Control::InstalledField, 2);
@@ -95,14 +93,22 @@ void onControl(AppState& state, Ui& ui, Control control) {
         selectListRow(ui, Control::ProvisionedList, Control::ProvisionedField, 1);
         break;
     case Control::ForumLink:
-        pendingCommand(state, ui, false);
+        pendingOpener(ui);
         break;
     case Control::InstallButton:
+        runJobCommand(state, p, JobKind::Install, Control::InstalledField);
+        break;
     case Control::UninstallButton:
+        runJobCommand(state, p, JobKind::Uninstall, Control::InstalledField);
+        break;
     case Control::RepairButton:
+        runJobCommand(state, p, JobKind::Repair, Control::InstalledField);
+        break;
     case Control::RemoveButton:
+        runJobCommand(state, p, JobKind::RemoveProvisioned, Control::ProvisionedField);
+        break;
     case Control::ProvisionedRepairButton:
-        pendingCommand(state, ui, true);
+        runJobCommand(state, p, JobKind::Repair, Control::ProvisionedField);
         break;
     default:
         break;
@@ -137,13 +143,15 @@ void onMenu(AppState& state, Platform& p, int id) {
         clearLog(state, p);
         break;
     case MenuPowerShellInstalled:
+        runJobCommand(state, p, JobKind::ListInstalled, std::nullopt);
+        break;
     case MenuPowerShellProvisioned:
-        pendingCommand(state, ui, true);
+        runJobCommand(state, p, JobKind::ListProvisioned, std::nullopt);
         break;
     case MenuHelpFile:
     case MenuAbout:
     case MenuQuestions:
-        pendingCommand(state, ui, false);
+        pendingOpener(ui);
         break;
     default:
         break;
@@ -156,7 +164,7 @@ void dispatchEvent(AppState& state, Platform& p, const Event& event) {
     Ui& ui = p.ui;
     switch (event.kind) {
     case EventKind::Control:
-        onControl(state, ui, event.control);
+        onControl(state, p, event.control);
         break;
     case EventKind::Menu:
         onMenu(state, p, event.menuId);

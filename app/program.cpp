@@ -23,6 +23,10 @@ int endEarly(Ui& ui) {
 }
 
 void shutDown(AppState& state, Platform& p) {
+    // A job still running is abandoned, not awaited: its worker ends with the process.
+    if (state.job.worker.joinable()) {
+        state.job.worker.detach();
+    }
     p.ui.releaseImages();
     p.files.deleteFile(state.jobScriptPath);
     p.ui.shutdown();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fake_processes.h"
 #include "fake_registry.h"
 #include "fake_ui.h"
 #include "platform/platform.h"
@@ -118,10 +119,11 @@ struct FakePlatform {
     FakeUi ui;
     FakeSystem system{ui.calls};
     FakeFiles files{ui.calls};
+    FakeProcesses processes;
     FakeRegistry registry;
     FakeShell shell{ui.calls};
     FakeVersionInfo versions;
-    Platform platform{system, files, registry, shell, versions, ui};
+    Platform platform{system, files, processes, registry, shell, versions, ui};
 
     FakePlatform();
 };

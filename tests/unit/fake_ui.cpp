@@ -151,6 +151,12 @@ bool FakeUi::endsWithLineBreak(Control control) {
     return !t.empty() && t.back() == L'\n';
 }
 
+bool FakeUi::confirm(const std::wstring& boxTitle, const std::wstring& text, bool exclamation) {
+    calls.push_back("confirm");
+    confirmations.push_back({boxTitle, text, exclamation});
+    return confirmAnswer;
+}
+
 SaveChoice FakeUi::askSavePath(const SaveDialog& dialog) {
     calls.push_back("askSavePath");
     saveDialogs.push_back(dialog);

@@ -33,6 +33,13 @@ public:
     std::vector<Beep> beeps;
     std::wstring title;
     SaveChoice saveAnswer;
+    bool confirmAnswer = true;
+    struct Asked {
+        std::wstring title;
+        std::wstring text;
+        bool exclamation;
+    };
+    std::vector<Asked> confirmations;
     std::vector<SaveDialog> saveDialogs;
     Size client{800, 560 - 19};
     int menuBar = 19;
@@ -65,6 +72,7 @@ public:
     void appendText(Control control, const std::wstring& text) override;
     bool endsWithLineBreak(Control control) override;
     SaveChoice askSavePath(const SaveDialog& dialog) override;
+    bool confirm(const std::wstring& boxTitle, const std::wstring& text, bool exclamation) override;
     void setStatusText(const std::wstring& value) override;
     void enableMenuItem(int id, bool on) override;
     void setMenuChecked(int id, bool checked) override;
