@@ -3,6 +3,7 @@
 #include "app/busy_state.h"
 #include "app/layout.h"
 #include "app/state.h"
+#include "info/openers.h"
 #include "inventory/lists.h"
 #include "jobs/package_commands.h"
 #include "log/log_commands.h"
@@ -77,12 +78,6 @@ void quit(AppState& state, Ui& ui) {
     state.quit = true;
 }
 
-// The help menu and the forum link open their targets in a later version; they already beep
-// and, like those commands, leave the busy state alone.
-void pendingOpener(Ui& ui) {
-    ui.beep(Beep::Ok);
-}
-
 void onControl(AppState& state, Platform& p, Control control) {
     Ui& ui = p.ui;
     switch (control) {
@@ -93,7 +88,7 @@ void onControl(AppState& state, Platform& p, Control control) {
         selectListRow(ui, Control::ProvisionedList, Control::ProvisionedField, 1);
         break;
     case Control::ForumLink:
-        pendingOpener(ui);
+        openHomePage(state, p);
         break;
     case Control::InstallButton:
         runJobCommand(state, p, JobKind::Install, Control::InstalledField);
@@ -149,9 +144,13 @@ void onMenu(AppState& state, Platform& p, int id) {
         runJobCommand(state, p, JobKind::ListProvisioned, std::nullopt);
         break;
     case MenuHelpFile:
+        openHelpFile(state, p);
+        break;
     case MenuAbout:
+        showAbout(p);
+        break;
     case MenuQuestions:
-        pendingOpener(ui);
+        openQuestionsPage(state, p);
         break;
     default:
         break;

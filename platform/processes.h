@@ -20,6 +20,9 @@ public:
     virtual std::optional<std::size_t> available(Pipe pipe) = 0;
     // Reads at most what available() reported, so it does not wait.
     virtual std::size_t read(Pipe pipe, std::span<std::uint8_t> into) = 0;
+    // Writes to the program's standard input; false when not all of it went through.
+    virtual bool writeInput(const std::string& bytes) = 0;
+    virtual void terminate() = 0;
 };
 
 class Processes {

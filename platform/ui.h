@@ -77,6 +77,8 @@ public:
     // up after it. May be called from another thread: the control's own thread carries it out.
     virtual void appendText(Control control, const std::wstring& text) = 0;
     virtual bool endsWithLineBreak(Control control) = 0;
+    // A modal box with the information icon and an OK button.
+    virtual void infoBox(const std::wstring& title, const std::wstring& text) = 0;
     // A modal Yes/No box with the question mark, or the exclamation mark; true for Yes.
     virtual bool confirm(const std::wstring& title, const std::wstring& text, bool exclamation) = 0;
     // The common save dialog, modal to the main window.

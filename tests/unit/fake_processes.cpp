@@ -27,6 +27,14 @@ std::size_t FakeChild::read(Pipe pipe, std::span<std::uint8_t> into) {
     return n;
 }
 
+FakeChild::~FakeChild() {
+    if (owner) {
+        FakeChild copy(*this);
+        copy.owner = nullptr;
+        owner->finished.push_back(copy);
+    }
+}
+
 std::unique_ptr<ChildProcess> FakeProcesses::startHidden(const std::wstring& commandLine,
                                                          const std::wstring& currentDirectory) {
     commandLines.push_back(commandLine);
@@ -34,7 +42,9 @@ std::unique_ptr<ChildProcess> FakeProcesses::startHidden(const std::wstring& com
     if (failStart) {
         return nullptr;
     }
-    return std::make_unique<FakeChild>(prepared);
+    auto child = std::make_unique<FakeChild>(prepared);
+    child->owner = this;
+    return child;
 }
 
 } // namespace tandrel::test

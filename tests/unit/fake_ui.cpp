@@ -151,6 +151,11 @@ bool FakeUi::endsWithLineBreak(Control control) {
     return !t.empty() && t.back() == L'\n';
 }
 
+void FakeUi::infoBox(const std::wstring& boxTitle, const std::wstring& text) {
+    calls.push_back("infoBox");
+    infoBoxes.emplace_back(boxTitle, text);
+}
+
 bool FakeUi::confirm(const std::wstring& boxTitle, const std::wstring& text, bool exclamation) {
     calls.push_back("confirm");
     confirmations.push_back({boxTitle, text, exclamation});

@@ -73,6 +73,8 @@ public:
     bool endsWithLineBreak(Control control) override;
     SaveChoice askSavePath(const SaveDialog& dialog) override;
     bool confirm(const std::wstring& boxTitle, const std::wstring& text, bool exclamation) override;
+    void infoBox(const std::wstring& boxTitle, const std::wstring& text) override;
+    std::vector<std::pair<std::wstring, std::wstring>> infoBoxes;
     void setStatusText(const std::wstring& value) override;
     void enableMenuItem(int id, bool on) override;
     void setMenuChecked(int id, bool checked) override;
