@@ -3,7 +3,10 @@
 #include "app/busy_state.h"
 #include "app/layout.h"
 #include "app/state.h"
+#include "info/openers.h"
 #include "inventory/lists.h"
+#include "jobs/package_commands.h"
+#include "log/log_commands.h"
 #include "platform/platform.h"
 
 namespace tandrel {
@@ -75,17 +78,8 @@ void quit(AppState& state, Ui& ui) {
     state.quit = true;
 }
 
-// A command whose work is not in the program yet: it still beeps and, where
-// it locks the window, locks and unlocks it, so that the window behaves as it will.
-void pendingCommand(AppState& state, Ui& ui, bool locks) {
-    ui.beep(Beep::Ok);
-    if (locks) {
-        setBusy(state, ui, true);
-        setBusy(state, ui, false);
-    }
-}
-
-void onControl(AppState& state, Ui& ui, Control control) {
+void onControl(AppState& state, Platform& p, Control control) {
+    Ui& ui = p.ui;
     switch (control) {
     case Control::InstalledList:
         selectListRow(ui, Control::InstalledList, Control::InstalledField, 2);
@@ -94,14 +88,22 @@ void onControl(AppState& state, Ui& ui, Control control) {
         selectListRow(ui, Control::ProvisionedList, Control::ProvisionedField, 1);
         break;
     case Control::ForumLink:
-        pendingCommand(state, ui, false);
+        openHomePage(state, p);
         break;
     case Control::InstallButton:
+        runJobCommand(state, p, JobKind::Install, Control::InstalledField);
+        break;
     case Control::UninstallButton:
+        runJobCommand(state, p, JobKind::Uninstall, Control::InstalledField);
+        break;
     case Control::RepairButton:
+        runJobCommand(state, p, JobKind::Repair, Control::InstalledField);
+        break;
     case Control::RemoveButton:
+        runJobCommand(state, p, JobKind::RemoveProvisioned, Control::ProvisionedField);
+        break;
     case Control::ProvisionedRepairButton:
-        pendingCommand(state, ui, true);
+        runJobCommand(state, p, JobKind::Repair, Control::ProvisionedField);
         break;
     default:
         break;
@@ -126,17 +128,29 @@ void onMenu(AppState& state, Platform& p, int id) {
     case MenuQuit:
         quit(state, ui);
         break;
-    case MenuPowerShellInstalled:
     case MenuSaveLog:
+        saveTraceLog(state, p);
+        break;
     case MenuToolList:
+        copyToolListToLog(state, p);
+        break;
     case MenuClearLog:
+        clearLog(state, p);
+        break;
+    case MenuPowerShellInstalled:
+        runJobCommand(state, p, JobKind::ListInstalled, std::nullopt);
+        break;
     case MenuPowerShellProvisioned:
-        pendingCommand(state, ui, true);
+        runJobCommand(state, p, JobKind::ListProvisioned, std::nullopt);
         break;
     case MenuHelpFile:
+        openHelpFile(state, p);
+        break;
     case MenuAbout:
+        showAbout(p);
+        break;
     case MenuQuestions:
-        pendingCommand(state, ui, false);
+        openQuestionsPage(state, p);
         break;
     default:
         break;
@@ -149,7 +163,7 @@ void dispatchEvent(AppState& state, Platform& p, const Event& event) {
     Ui& ui = p.ui;
     switch (event.kind) {
     case EventKind::Control:
-        onControl(state, ui, event.control);
+        onControl(state, p, event.control);
         break;
     case EventKind::Menu:
         onMenu(state, p, event.menuId);

@@ -3,6 +3,7 @@
 #include "app/busy_state.h"
 #include "app/commands.h"
 #include "app/state.h"
+#include "jobs/job_runner.h"
 #include "platform/platform.h"
 
 namespace tandrel {
@@ -10,6 +11,7 @@ namespace tandrel {
 void eventLoopPass(AppState& state, Platform& platform) {
     dispatchEvent(state, platform, platform.ui.waitEvent(kEventWaitMs));
     applyAfterEventRule(state, platform.ui);
+    completeJobIfDone(state, platform);
 }
 
 void runEventLoop(AppState& state, Platform& platform) {

@@ -8,6 +8,7 @@
 #include "app/version_gate.h"
 #include "info/version_entry.h"
 #include "inventory/selected_apps.h"
+#include "log/log_commands.h"
 #include "platform/platform.h"
 
 namespace tandrel {
@@ -22,6 +23,10 @@ int endEarly(Ui& ui) {
 }
 
 void shutDown(AppState& state, Platform& p) {
+    // A job still running is abandoned, not awaited: its worker ends with the process.
+    if (state.job.worker.joinable()) {
+        state.job.worker.detach();
+    }
     p.ui.releaseImages();
     p.files.deleteFile(state.jobScriptPath);
     p.ui.shutdown();
@@ -88,6 +93,7 @@ int runProgram(AppState& state, Platform& p) {
 
     buildMainWindow(state, p);
     setBusy(state, p.ui, false);
+    writeSnapshotIfMissing(state, p);
 
     runEventLoop(state, p);
     shutDown(state, p);

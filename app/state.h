@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jobs/job_runner.h"
+
 #include <string>
 
 namespace tandrel {
@@ -34,6 +36,7 @@ struct AppState {
     std::wstring statusText;
     // The text inventory of every installed package, rebuilt by each fill of the installed list.
     std::wstring toolList;
+    JobState job;
 };
 
 } // namespace tandrel

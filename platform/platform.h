@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/files.h"
+#include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
@@ -13,6 +14,7 @@ namespace tandrel {
 struct Platform {
     SystemInfo& system;
     Files& files;
+    Processes& processes;
     Registry& registry;
     Shell& shell;
     VersionInfo& versions;

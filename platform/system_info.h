@@ -5,6 +5,15 @@
 
 namespace tandrel {
 
+struct LocalTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
 struct OsVersion {
     unsigned major = 0;
     unsigned minor = 0;
@@ -28,6 +37,7 @@ public:
     virtual void loadLibrary(const std::wstring& path) = 0;
     // The system's own upper-casing (CharUpperW), which differs from the C library's.
     virtual std::wstring upperCase(const std::wstring& text) = 0;
+    virtual LocalTime localTime() = 0;
 };
 
 } // namespace tandrel

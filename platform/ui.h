@@ -12,6 +12,20 @@ namespace tandrel {
 
 enum class Beep { Ok, Information };
 
+// What the save dialog asks: its title, the name it offers, and pairs of filter description
+// and pattern separated by "|".
+struct SaveDialog {
+    std::wstring title;
+    std::wstring initialName;
+    std::wstring filter;
+};
+
+// The path the user confirmed (empty when cancelled) and the filter pair selected then, from 0.
+struct SaveChoice {
+    std::wstring path;
+    int filterIndex = 0;
+};
+
 // The seam to the Windows user interface. The program decides what is shown
 // and when; an implementation only translates each call into window messages.
 class Ui {
@@ -44,6 +58,7 @@ public:
 
     virtual void enableControl(Control control, bool enabled) = 0;
     virtual int textLength(Control control) = 0;
+    // A multi-line control's text has its lines joined by CR LF.
     virtual std::wstring text(Control control) = 0;
     virtual void setText(Control control, const std::wstring& text) = 0;
     // The first selected row of a list, or -1.
@@ -58,6 +73,16 @@ public:
     virtual void setCellText(Control list, int row, int column, const std::wstring& text) = 0;
     // GetSystemMetrics(SM_CXSMICON) by GetSystemMetrics(SM_CYSMICON).
     virtual Size smallIconSize() = 0;
+    // Inserts text at the end of a multi-line control; its line breaks are CR LF. The caret ends
+    // up after it. May be called from another thread: the control's own thread carries it out.
+    virtual void appendText(Control control, const std::wstring& text) = 0;
+    virtual bool endsWithLineBreak(Control control) = 0;
+    // A modal box with the information icon and an OK button.
+    virtual void infoBox(const std::wstring& title, const std::wstring& text) = 0;
+    // A modal Yes/No box with the question mark, or the exclamation mark; true for Yes.
+    virtual bool confirm(const std::wstring& title, const std::wstring& text, bool exclamation) = 0;
+    // The common save dialog, modal to the main window.
+    virtual SaveChoice askSavePath(const SaveDialog& dialog) = 0;
     // Text and tooltip of the status bar's one part.
     virtual void setStatusText(const std::wstring& text) = 0;
 

@@ -79,4 +79,10 @@ std::wstring Win32SystemInfo::upperCase(const std::wstring& text) {
     return upper;
 }
 
+LocalTime Win32SystemInfo::localTime() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 } // namespace tandrel

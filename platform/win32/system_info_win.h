@@ -13,6 +13,7 @@ public:
     bool isAdministrator() override;
     void loadLibrary(const std::wstring& path) override;
     std::wstring upperCase(const std::wstring& text) override;
+    LocalTime localTime() override;
 };
 
 } // namespace tandrel

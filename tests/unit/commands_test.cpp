@@ -5,12 +5,15 @@
 #include "app/state.h"
 #include "app/window_content.h"
 #include "fake_platform.h"
+#include "jobs/job_runner.h"
 
 #include "tests/common/case_name.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace tandrel::test {
 namespace {
@@ -44,12 +47,13 @@ struct DispatchCase {
     const char* name;
     Event event;
     Beeps beep;
-    bool locks; // sets the busy state during its work
+    bool locks;     // sets the busy state during its work
+    bool startsJob; // stays busy until its PowerShell job has completed
 };
 
 class Dispatch : public testing::TestWithParam<DispatchCase> {};
 
-TEST_P(Dispatch, beepsFirstAndEndsIdle) {
+TEST_P(Dispatch, beepsFirstAndLocksAsTheCommandSays) {
     const auto& c = GetParam();
     AppState state;
     FakePlatform fake;
@@ -71,36 +75,44 @@ TEST_P(Dispatch, beepsFirstAndEndsIdle) {
         break;
     }
     EXPECT_EQ(std::count(ui.calls.begin(), ui.calls.end(), "menu 111 0"), c.locks ? 1 : 0);
-    EXPECT_FALSE(state.busy);
+    EXPECT_EQ(state.busy, c.startsJob);
+    if (c.startsJob) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!state.job.done.load() && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        completeJobIfDone(state, fake.platform);
+        EXPECT_FALSE(state.busy);
+    }
 }
 
 const DispatchCase kDispatchCases[] = {
-    {"forumLink", control(Control::ForumLink), Beeps::Ok, false},
-    {"installButton", control(Control::InstallButton), Beeps::Ok, true},
-    {"uninstallButton", control(Control::UninstallButton), Beeps::Ok, true},
-    {"repairButton", control(Control::RepairButton), Beeps::Ok, true},
-    {"removeButton", control(Control::RemoveButton), Beeps::Ok, true},
-    {"provisionedRepairButton", control(Control::ProvisionedRepairButton), Beeps::Ok, true},
-    {"installedList", control(Control::InstalledList), Beeps::None, false},
-    {"provisionedList", control(Control::ProvisionedList), Beeps::None, false},
-    {"packageField", control(Control::InstalledField), Beeps::None, false},
-    {"tabPanel", control(Control::TabPanel), Beeps::None, false},
-    {"refresh", menu(MenuRefresh), Beeps::Ok, true},
-    {"powerShellInstalled", menu(MenuPowerShellInstalled), Beeps::Ok, true},
-    {"saveLog", menu(MenuSaveLog), Beeps::Ok, true},
-    {"additionalPackages", menu(MenuAdditionalPackages), Beeps::Ok, true},
-    {"toolList", menu(MenuToolList), Beeps::Ok, true},
-    {"clearLog", menu(MenuClearLog), Beeps::Ok, true},
-    {"powerShellProvisioned", menu(MenuPowerShellProvisioned), Beeps::Ok, true},
-    {"forceShutdown", menu(MenuForceShutdown), Beeps::Ok, false},
-    {"onlySelected", menu(MenuOnlySelected), Beeps::Ok, true},
-    {"quit", menu(MenuQuit), Beeps::Information, false},
-    {"helpFile", menu(MenuHelpFile), Beeps::Ok, false},
-    {"about", menu(MenuAbout), Beeps::Ok, false},
-    {"questions", menu(MenuQuestions), Beeps::Ok, false},
-    {"close", {EventKind::Close, Control::StatusBar, 0}, Beeps::Information, false},
-    {"size", {EventKind::Size, Control::StatusBar, 0}, Beeps::None, false},
-    {"none", {}, Beeps::None, false},
+    {"forumLink", control(Control::ForumLink), Beeps::Ok, false, false},
+    {"installButton", control(Control::InstallButton), Beeps::Ok, true, true},
+    {"uninstallButton", control(Control::UninstallButton), Beeps::Ok, true, true},
+    {"repairButton", control(Control::RepairButton), Beeps::Ok, true, true},
+    {"removeButton", control(Control::RemoveButton), Beeps::Ok, true, true},
+    {"provisionedRepairButton", control(Control::ProvisionedRepairButton), Beeps::Ok, true, true},
+    {"installedList", control(Control::InstalledList), Beeps::None, false, false},
+    {"provisionedList", control(Control::ProvisionedList), Beeps::None, false, false},
+    {"packageField", control(Control::InstalledField), Beeps::None, false, false},
+    {"tabPanel", control(Control::TabPanel), Beeps::None, false, false},
+    {"refresh", menu(MenuRefresh), Beeps::Ok, true, false},
+    {"powerShellInstalled", menu(MenuPowerShellInstalled), Beeps::Ok, true, true},
+    {"saveLog", menu(MenuSaveLog), Beeps::Ok, true, false},
+    {"additionalPackages", menu(MenuAdditionalPackages), Beeps::Ok, true, false},
+    {"toolList", menu(MenuToolList), Beeps::Ok, true, false},
+    {"clearLog", menu(MenuClearLog), Beeps::Ok, true, false},
+    {"powerShellProvisioned", menu(MenuPowerShellProvisioned), Beeps::Ok, true, true},
+    {"forceShutdown", menu(MenuForceShutdown), Beeps::Ok, false, false},
+    {"onlySelected", menu(MenuOnlySelected), Beeps::Ok, true, false},
+    {"quit", menu(MenuQuit), Beeps::Information, false, false},
+    {"helpFile", menu(MenuHelpFile), Beeps::Ok, false, false},
+    {"about", menu(MenuAbout), Beeps::Ok, false, false},
+    {"questions", menu(MenuQuestions), Beeps::Ok, false, false},
+    {"close", {EventKind::Close, Control::StatusBar, 0}, Beeps::Information, false, false},
+    {"size", {EventKind::Size, Control::StatusBar, 0}, Beeps::None, false, false},
+    {"none", {}, Beeps::None, false, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Events, Dispatch, testing::ValuesIn(kDispatchCases), CaseName());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fake_processes.h"
 #include "fake_registry.h"
 #include "fake_ui.h"
 #include "platform/platform.h"
@@ -29,6 +30,8 @@ public:
     bool isAdministrator() override { return admin; }
     void loadLibrary(const std::wstring& path) override { log_.push_back("loadLibrary " + narrow(path)); }
     std::wstring upperCase(const std::wstring& text) override;
+    LocalTime localTime() override { return time; }
+    LocalTime time{2017, 9, 23, 14, 15, 16};
 
 private:
     CallLog& log_;
@@ -40,12 +43,26 @@ public:
     std::set<std::wstring> present;
     std::map<std::wstring, std::vector<std::uint8_t>> contents;
     std::vector<std::wstring> reads;
+    // Paths where a write fails: nothing can be created there, or not all of it written.
+    std::set<std::wstring> unwritable;
 
     void write(const std::wstring& path, const std::string& bytes) {
         contents[path] = std::vector<std::uint8_t>(bytes.begin(), bytes.end());
     }
     bool exists(const std::wstring& path) override {
         return present.count(path) != 0 || contents.count(path) != 0;
+    }
+    bool writeFile(const std::wstring& path, const std::string& bytes) override {
+        log_.push_back("write " + narrow(path));
+        if (unwritable.count(path) != 0) {
+            return false;
+        }
+        write(path, bytes);
+        return true;
+    }
+    std::string textOf(const std::wstring& path) const {
+        const auto& bytes = contents.at(path);
+        return std::string(bytes.begin(), bytes.end());
     }
     std::optional<std::vector<std::uint8_t>> readFile(const std::wstring& path) override {
         reads.push_back(path);
@@ -102,10 +119,11 @@ struct FakePlatform {
     FakeUi ui;
     FakeSystem system{ui.calls};
     FakeFiles files{ui.calls};
+    FakeProcesses processes;
     FakeRegistry registry;
     FakeShell shell{ui.calls};
     FakeVersionInfo versions;
-    Platform platform{system, files, registry, shell, versions, ui};
+    Platform platform{system, files, processes, registry, shell, versions, ui};
 
     FakePlatform();
 };

@@ -142,6 +142,32 @@ void FakeUi::setCellText(Control list, int row, int column, const std::wstring& 
     cells[static_cast<std::size_t>(column)] = text;
 }
 
+void FakeUi::appendText(Control control, const std::wstring& text) {
+    texts[control] += text;
+}
+
+bool FakeUi::endsWithLineBreak(Control control) {
+    const std::wstring& t = texts[control];
+    return !t.empty() && t.back() == L'\n';
+}
+
+void FakeUi::infoBox(const std::wstring& boxTitle, const std::wstring& text) {
+    calls.push_back("infoBox");
+    infoBoxes.emplace_back(boxTitle, text);
+}
+
+bool FakeUi::confirm(const std::wstring& boxTitle, const std::wstring& text, bool exclamation) {
+    calls.push_back("confirm");
+    confirmations.push_back({boxTitle, text, exclamation});
+    return confirmAnswer;
+}
+
+SaveChoice FakeUi::askSavePath(const SaveDialog& dialog) {
+    calls.push_back("askSavePath");
+    saveDialogs.push_back(dialog);
+    return saveAnswer;
+}
+
 void FakeUi::setStatusText(const std::wstring& value) {
     calls.push_back("status");
     statusTexts.push_back(value);

@@ -32,6 +32,15 @@ public:
     std::vector<std::pair<std::wstring, std::wstring>> errorBoxes;
     std::vector<Beep> beeps;
     std::wstring title;
+    SaveChoice saveAnswer;
+    bool confirmAnswer = true;
+    struct Asked {
+        std::wstring title;
+        std::wstring text;
+        bool exclamation;
+    };
+    std::vector<Asked> confirmations;
+    std::vector<SaveDialog> saveDialogs;
     Size client{800, 560 - 19};
     int menuBar = 19;
     bool windowExists = false;
@@ -60,6 +69,12 @@ public:
     void addRowWithRowIcon(Control list, int index, const std::wstring& rowText, int rowIcon) override;
     void setCellText(Control list, int row, int column, const std::wstring& text) override;
     Size smallIconSize() override { return {16, 16}; }
+    void appendText(Control control, const std::wstring& text) override;
+    bool endsWithLineBreak(Control control) override;
+    SaveChoice askSavePath(const SaveDialog& dialog) override;
+    bool confirm(const std::wstring& boxTitle, const std::wstring& text, bool exclamation) override;
+    void infoBox(const std::wstring& boxTitle, const std::wstring& text) override;
+    std::vector<std::pair<std::wstring, std::wstring>> infoBoxes;
     void setStatusText(const std::wstring& value) override;
     void enableMenuItem(int id, bool on) override;
     void setMenuChecked(int id, bool checked) override;

@@ -48,6 +48,12 @@ TEST_F(Startup, runsTheWholeSequenceAndDeletesTheJobScriptAtTheEnd) {
     EXPECT_EQ(std::vector<std::string>(fake.ui.calls.end() - 3, fake.ui.calls.end()), end);
     EXPECT_FALSE(fake.files.exists(L"C:\\Users\\test\\AppData\\Roaming\\Tandrel\\Tandrel.ps1"));
 
+    // The snapshot comes after the busy state is left and before the first event.
+    const auto& c = fake.ui.calls;
+    const auto snapshot =
+        std::find(c.begin(), c.end(), "write C:\\Users\\test\\AppData\\Roaming\\Tandrel\\Tandrel1.txt");
+    EXPECT_LT(std::find(c.begin(), c.end(), "menu 111 1"), snapshot);
+    EXPECT_LT(snapshot, std::find(c.begin(), c.end(), "beep information"));
     EXPECT_EQ(fake.ui.title, L"Tandrel 64Bit (@Ulvar) Version 2,1,2,151");
     EXPECT_EQ(state.powerShellPath, L"C:\\Windows\\system32\\WindowsPowerShell\\V1.0\\Powershell.exe");
     EXPECT_EQ(state.runnerPowerShellPath, state.powerShellPath);
