@@ -50,4 +50,28 @@ std::optional<std::vector<std::uint8_t>> Win32Files::readFile(const std::wstring
     return content;
 }
 
+bool Win32Files::writeFile(const std::wstring& path, const std::string& bytes) {
+    HandleOwner file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        // A hidden or read-only-shared file may refuse CREATE_ALWAYS but still take truncation.
+        file.reset(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    }
+    if (!file) {
+        return false;
+    }
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const auto wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 30));
+        DWORD done = 0;
+        if (!WriteFile(file.get(), bytes.data() + written, wanted, &done, nullptr) || done == 0) {
+            return false;
+        }
+        written += done;
+    }
+    // A full disk may only show when the data reaches it.
+    return FlushFileBuffers(file.get()) != FALSE;
+}
+
 } // namespace tandrel

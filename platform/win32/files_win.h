@@ -10,6 +10,7 @@ public:
     void deleteFile(const std::wstring& path) override;
     void createDirectory(const std::wstring& path) override;
     std::optional<std::vector<std::uint8_t>> readFile(const std::wstring& path) override;
+    bool writeFile(const std::wstring& path, const std::string& bytes) override;
 };
 
 } // namespace tandrel

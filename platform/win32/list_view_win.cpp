@@ -101,10 +101,9 @@ void listClear(HWND list) {
 void listInsertRow(HWND list, int index, const std::wstring& rowText, std::optional<int> image) {
     const std::vector<std::wstring> fields = lineFeedFields(rowText);
     LVITEMW item = textItem(index, 0, fields.front());
-    if (image) {
-        item.mask |= LVIF_IMAGE;
-        item.iImage = *image;
-    }
+    // Without an image of its own a row would show the list's first one; it shows none instead.
+    item.mask |= LVIF_IMAGE;
+    item.iImage = image.value_or(I_IMAGENONE);
     const auto row =
         static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     if (row < 0) {

@@ -65,6 +65,14 @@ public:
         return got;
     }
 
+    bool writeInput(const std::string& bytes) override {
+        DWORD written = 0;
+        return WriteFile(input_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+               written == bytes.size();
+    }
+
+    void terminate() override { TerminateProcess(process_.get(), static_cast<UINT>(-1)); }
+
 private:
     HANDLE end(Pipe pipe) const { return pipe == Pipe::Output ? output_.get() : error_.get(); }
 

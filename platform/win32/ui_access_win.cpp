@@ -15,11 +15,11 @@ void Win32Ui::enableControl(Control control, bool enabled) {
 }
 
 int Win32Ui::textLength(Control control) {
-    return GetWindowTextLengthW(window(control));
+    return control == Control::TraceLog ? traceLogLength() : GetWindowTextLengthW(window(control));
 }
 
 std::wstring Win32Ui::text(Control control) {
-    return hwndText(window(control));
+    return control == Control::TraceLog ? traceLogText() : hwndText(window(control));
 }
 
 void Win32Ui::setText(Control control, const std::wstring& text) {

@@ -6,6 +6,10 @@
 
 namespace tandrel {
 
+void Win32Ui::infoBox(const std::wstring& title, const std::wstring& text) {
+    MessageBoxW(main_.get(), text.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 bool Win32Ui::confirm(const std::wstring& title, const std::wstring& text, bool exclamation) {
     const UINT icon = exclamation ? MB_ICONEXCLAMATION : MB_ICONQUESTION;
     return MessageBoxW(main_.get(), text.c_str(), title.c_str(), MB_YESNO | icon) == IDYES;

@@ -21,7 +21,8 @@ void Win32Ui::appendText(Control control, const std::wstring& text) {
 bool Win32Ui::endsWithLineBreak(Control control) {
     const HWND edit = window(control);
     GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
-    const auto count = static_cast<LONG>(SendMessageW(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    const auto count =
+        static_cast<LONG>(SendMessageW(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
     if (count <= 0) {
         return false;
     }

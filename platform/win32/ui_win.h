@@ -45,6 +45,11 @@ public:
     void addRowWithRowIcon(Control list, int index, const std::wstring& rowText, int rowIcon) override;
     void setCellText(Control list, int row, int column, const std::wstring& text) override;
     Size smallIconSize() override;
+    void appendText(Control control, const std::wstring& text) override;
+    bool endsWithLineBreak(Control control) override;
+    void infoBox(const std::wstring& title, const std::wstring& text) override;
+    bool confirm(const std::wstring& title, const std::wstring& text, bool exclamation) override;
+    SaveChoice askSavePath(const SaveDialog& dialog) override;
     void setStatusText(const std::wstring& text) override;
 
     void enableMenuItem(int id, bool enabled) override;
@@ -57,6 +62,9 @@ public:
     void redockStatusBar() override;
 
 private:
+    // The rich edit's length and text with CR LF between its paragraphs.
+    int traceLogLength() const;
+    std::wstring traceLogText() const;
     static LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void onCommand(WPARAM wParam, LPARAM lParam);

@@ -262,6 +262,8 @@ TEST_F(MainWindowLists, aLogoBecomesTheRowIconPixelForPixel) {
     const HIMAGELIST images = smallImagesOf(installed_);
     ASSERT_EQ(ImageList_GetImageCount(images), 1);
     EXPECT_EQ(rowImage(installed_, 1), 0);
+    // A row without a logo must not borrow the first one.
+    EXPECT_EQ(rowImage(installed_, 0), I_IMAGENONE);
 
     IMAGEINFO stored{};
     ASSERT_TRUE(ImageList_GetImageInfo(images, 0, &stored));
@@ -289,6 +291,7 @@ TEST_F(MainWindowLists, aLogoOfAnotherSizeLeavesTheRowWithoutIcon) {
     ui_.addRow(Control::InstalledList, 1, L"leer", &empty);
     EXPECT_EQ(rowCount(installed_), 2);
     EXPECT_EQ(ImageList_GetImageCount(smallImagesOf(installed_)), 0);
+    EXPECT_EQ(rowImage(installed_, 0), I_IMAGENONE);
 }
 
 TEST_F(MainWindowLists, refreshesDoNotGrowTheInstalledImages) {
