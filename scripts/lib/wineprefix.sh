@@ -76,6 +76,9 @@ tandrel_start_wine_services() {
         _tandrel_wine_say "WINEPREFIX is not set"
         return 1
     }
+    # A server left by an earlier step (importing sample data, say) would refuse the persistent one.
+    wineserver -k 2>/dev/null || true
+    timeout 60 wineserver -w || true
     wineserver -p
     timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1
 }

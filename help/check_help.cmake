@@ -1,0 +1,98 @@
+# Checks a compiled help file against its project file:
+# - every file of [FILES] and the contents and index files are in it;
+# - its title is the German one, its language German, and full-text search is on;
+# - every link of its pages and every entry of its contents and index leads to one of its files,
+#   and to an anchor that exists there;
+# - none of its text files was saved as UTF-8 (HTML Help reads them as windows-1252).
+# cmake -DCHMLS=<chmls> -DCHM=<.chm> -DPROJECT=<.hhp> -DWORK=<scratch folder> -P check_help.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/help_project.cmake)
+tandrel_read_help_project(${PROJECT} help)
+
+# "Tandrel – Hilfe" in windows-1252; the dash is the byte 96.
+set(german_title_hex "54616e6472656c20962048696c6665")
+set(german_lcid 1031)
+
+set(problems "")
+macro(problem text)
+    list(APPEND problems "${text}")
+endmacro()
+
+function(chmls out)
+    execute_process(COMMAND ${CHMLS} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE text ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "chmls ${ARGN} failed (${rc}): ${err}")
+    endif()
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+set(chm_files ${help_FILES} ${help_CONTENTS_FILE} ${help_INDEX_FILE})
+
+chmls(listing -n list ${CHM})
+string(REGEX MATCHALL "[^\n]+" entries "${listing}")
+foreach(file IN LISTS chm_files)
+    if(NOT "/${file}" IN_LIST entries)
+        problem("${file} is missing from ${CHM}")
+    endif()
+endforeach()
+
+chmls(system printsystem ${CHM})
+string(REGEX MATCH "Title from \\[options\\] *:([^\n]*)" unused "${system}")
+string(HEX "${CMAKE_MATCH_1}" title_hex)
+if(NOT title_hex STREQUAL german_title_hex)
+    problem("the title is not \"Tandrel – Hilfe\" in windows-1252 (hex ${title_hex})")
+endif()
+if(NOT system MATCHES "LCID from HHP file *: *${german_lcid}\n")
+    problem("the language is not German (${german_lcid})")
+endif()
+if(NOT system MATCHES "fullttext search is on *: *1\n")
+    problem("full-text search is off")
+endif()
+if(NOT help_DEFAULT_TOPIC IN_LIST help_FILES)
+    problem("the default topic ${help_DEFAULT_TOPIC} is not among [FILES]")
+endif()
+
+file(REMOVE_RECURSE ${WORK})
+chmls(unused extractall ${CHM} ${WORK})
+foreach(file IN LISTS chm_files)
+    if(NOT EXISTS ${WORK}/${file})
+        continue()
+    endif()
+    # Bytes as "3c 68 74 ", so that a match always starts at a byte.
+    file(READ ${WORK}/${file} bytes HEX)
+    string(REGEX REPLACE "(..)" "\\1 " bytes "${bytes}")
+    if(" ${bytes}" MATCHES " (c3 [89ab]|e2 80 )")
+        problem("${file} holds UTF-8 (bytes ${CMAKE_MATCH_1}...); save it as windows-1252")
+    endif()
+
+    file(READ ${WORK}/${file} text)
+    string(REGEX MATCHALL "(href|name=\"Local\" value)=\"[^\"]*\"" links "${text}")
+    foreach(link IN LISTS links)
+        string(REGEX REPLACE "^.*=\"([^\"]*)\"$" "\\1" target "${link}")
+        if(target MATCHES ":")
+            continue()
+        endif()
+        string(REGEX MATCH "^([^#]*)#?(.*)$" unused "${target}")
+        set(page "${CMAKE_MATCH_1}")
+        set(anchor "${CMAKE_MATCH_2}")
+        if(page STREQUAL "")
+            set(page ${file})
+        endif()
+        if(NOT page IN_LIST help_FILES)
+            problem("${file} links to ${target}, but ${page} is not among [FILES]")
+        elseif(NOT anchor STREQUAL "")
+            file(READ ${WORK}/${page} page_text)
+            string(FIND "${page_text}" "name=\"${anchor}\"" at)
+            if(at EQUAL -1)
+                problem("${file} links to ${target}, but ${page} has no anchor ${anchor}")
+            endif()
+        endif()
+    endforeach()
+endforeach()
+
+if(problems)
+    list(JOIN problems "\n  " text)
+    message(FATAL_ERROR "${CHM}:\n  ${text}")
+endif()
+list(LENGTH chm_files count)
+message(STATUS "${CHM}: ${count} files, German title, every link leads to a page and anchor")
