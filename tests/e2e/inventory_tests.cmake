@@ -1,0 +1,1 @@
+# The lists, the tool list, saving and the snapshot, against the sample data.
