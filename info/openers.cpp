@@ -85,6 +85,10 @@ std::string launchLine(const std::wstring& command, const std::wstring& target) 
             resolved += unquoted[at];
         }
     }
+    // The association comes from HKEY_CLASSES_ROOT, which the user's own classes overlay without
+    // elevation: a CR or LF in it would end the line early, and the elevated command processor
+    // would run the rest as a command of its own.
+    std::erase_if(resolved, [](wchar_t c) { return c < L' '; });
     return encodeUtf8(L"runas /trustlevel:0x20000 \"" + resolved + L"\"") + "\n";
 }
 

@@ -12,7 +12,8 @@ struct Platform;
 // step of the lookup fails.
 std::wstring associationCommand(Registry& registry, const std::wstring& fileType);
 // The line the hidden command processor gets: runas with a trust level without administrator
-// rights, the command without its double quotes and with the target for every "%1".
+// rights, the command without its double quotes and with the target for every "%1", and
+// without control characters, which would end the line.
 std::string launchLine(const std::wstring& command, const std::wstring& target);
 std::wstring aboutText();
 

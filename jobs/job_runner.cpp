@@ -22,7 +22,7 @@ const std::wstring kBlockEnd(9, L'_');
 void appendFramed(Ui& ui, const wchar_t* heading, const std::wstring& text) {
     if (!text.empty()) {
         appendBlock(ui, std::wstring(heading) + L"\r\n");
-        appendBlock(ui, text + L"\r\n");
+        appendBlockLine(ui, text);
         appendBlock(ui, kBlockEnd + L"\r\n");
     }
 }

@@ -47,7 +47,7 @@ void copyToolListToLog(AppState& state, Platform& p) {
     setBusy(state, ui, true);
     appendBlock(ui, L"Tool-Liste der installierten Apps:\r\n");
     appendBlock(ui, L"\r\n");
-    appendBlock(ui, state.toolList + L"\r\n");
+    appendBlockLine(ui, state.toolList);
     appendBlock(ui, kSeparatorLine + L"\r\n");
     setStatusText(
         state, ui,

@@ -15,6 +15,8 @@ void addLine(Ui& ui, const std::wstring& text);
 // log ends in one, otherwise on a new line. Nothing already in the log is overwritten, wherever
 // the user left the caret.
 void appendBlock(Ui& ui, const std::wstring& text);
+// The same for the text followed by CR LF, without copying the text to add them.
+void appendBlockLine(Ui& ui, const std::wstring& text);
 void clearTraceLog(Ui& ui);
 // The whole log, lines joined by CR LF.
 std::wstring traceLogText(Ui& ui);

@@ -24,10 +24,14 @@ tandrel_prefix_powershell() {
     printf '%s/drive_c/windows/system32/WindowsPowerShell/v1.0/powershell.exe\n' "$1"
 }
 
+# Where the viewer stand-in goes below a prefix's drive C: a folder with blanks, as browsers have.
+TANDREL_VIEWER_FOLDER='Program Files/Tandrel Viewer'
+
 # tandrel_make_prefix DIR [STAND_IN_EXE]
 # Makes DIR a fresh prefix that reports Windows 10 and has the PowerShell stand-in where Windows
 # PowerShell would be. DIR is removed first when it exists. STAND_IN_EXE defaults to the one
-# the win64 build makes.
+# the win64 build makes. The runas and viewer stand-ins of the same build (tools/runas_standin,
+# tools/viewer_standin beside tools/powershell_standin) go in too; see _tandrel_install_openers.
 tandrel_make_prefix() {
     local dir=$1
     local standin=${2:-$TANDREL_ROOT/build/win64/tools/powershell_standin/powershell.exe}
@@ -61,11 +65,50 @@ tandrel_make_prefix() {
     target=$(tandrel_prefix_powershell "$dir")
     mkdir -p "$(dirname "$target")"
     cp -f "$standin" "$target"
+    _tandrel_install_openers "$dir" "$(dirname "$(dirname "$standin")")" || return 1
     # The registry reaches the disk when the server ends, a few seconds after its last program.
     WINEPREFIX=$dir timeout 120 wineserver -w || {
         _tandrel_wine_say "the wineserver of $dir did not end"
         return 1
     }
+}
+
+# _tandrel_install_openers DIR TOOLS_DIR
+# The program opens web pages and its help file through "runas /trustlevel:0x20000" with the
+# command the shell associates with .html and .chm. Wine has no runas.exe: the stand-in goes into
+# system32, and the viewer stand-in becomes the program for both file types.
+_tandrel_install_openers() {
+    local dir=$1 tools=$2
+    local runas=$tools/runas_standin/runas.exe viewer=$tools/viewer_standin/viewer.exe exe
+    for exe in "$runas" "$viewer"; do
+        [ -f "$exe" ] || {
+            _tandrel_wine_say "no $exe (build the win64 preset first)"
+            return 1
+        }
+    done
+    cp -f "$runas" "$dir/drive_c/windows/system32/runas.exe"
+    mkdir -p "$dir/drive_c/$TANDREL_VIEWER_FOLDER"
+    cp -f "$viewer" "$dir/drive_c/$TANDREL_VIEWER_FOLDER/viewer.exe"
+
+    # "C:\<folder>\viewer.exe" -single "%1", written as a .reg file writes a value: every backslash
+    # and double quote escaped with a backslash.
+    local folder=${TANDREL_VIEWER_FOLDER//\//\\\\}
+    local command="\\\"C:\\\\$folder\\\\viewer.exe\\\" -single \\\"%1\\\""
+    local reg=$dir/tandrel-openers.reg type windows_reg
+    {
+        printf 'Windows Registry Editor Version 5.00\r\n'
+        for type in html chm; do
+            printf '\r\n[HKEY_CLASSES_ROOT\\.%s]\r\n@="TandrelViewer.%s"\r\n' "$type" "$type"
+            printf '\r\n[HKEY_CLASSES_ROOT\\TandrelViewer.%s\\Shell\\Open\\Command]\r\n@="%s"\r\n' "$type" "$command"
+        done
+    } >"$reg"
+    # reg.exe opens the file by its Windows name, and the 64-bit program reads the 64-bit view.
+    windows_reg=$(WINEPREFIX=$dir timeout 60 wine winepath -w "$reg" 2>/dev/null) || true
+    WINEPREFIX=$dir timeout 120 wine reg import "$windows_reg" /reg:64 </dev/null >/dev/null 2>&1 || {
+        _tandrel_wine_say "wine reg import of the viewer's file types failed in $dir"
+        return 1
+    }
+    rm -f "$reg"
 }
 
 # Starts the prefix's wineserver and Wine's own services outside ctest. Services started by the

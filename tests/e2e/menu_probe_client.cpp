@@ -2,6 +2,8 @@
 
 #include "tests/e2e/driver_error.h"
 #include "tests/e2e/remote_buffer.h"
+#include "tests/e2e/temp_folder.h"
+#include "tests/e2e/test_environment.h"
 #include "tools/common/utf8.h"
 
 #include <fstream>
@@ -40,9 +42,21 @@ void loadInto(const ChildProcess& program, const std::filesystem::path& dll) {
     }
 }
 
+// The probe unloads itself after its report. Loaded again by the same path before it has gone,
+// LoadLibraryW would only count it up, it would not run again, and no report would come; a copy
+// under a new name is always a new module.
+std::filesystem::path freshProbeCopy() {
+    static const TempFolder copies(L"Tandrel menu probe");
+    static unsigned next = 0;
+    std::filesystem::path copy = copies.path() / (L"menu_probe " + std::to_wstring(next++) + L".dll");
+    std::filesystem::copy_file(menuProbePath(), copy);
+    return copy;
+}
+
 } // namespace
 
-tools::MenuReport readMenusWithProbe(const ChildProcess& program, const std::filesystem::path& probeDll) {
+tools::MenuReport readMenusWithProbe(const ChildProcess& program) {
+    const std::filesystem::path probeDll = freshProbeCopy();
     const std::filesystem::path reportPath = tools::menuReportPath(probeDll, program.id());
     std::filesystem::remove(reportPath);
     loadInto(program, probeDll);

@@ -7,8 +7,8 @@
 
 namespace tandrel::e2e {
 
-// Loads the menu probe into `program` and returns what it read from the main window's menu bar.
-// Throws DriverError when the probe cannot be loaded or writes no report in time.
-tools::MenuReport readMenusWithProbe(const ChildProcess& program, const std::filesystem::path& probeDll);
+// Loads a fresh copy of the menu probe into `program` and returns what it read from the main
+// window's menu bar. Throws DriverError when the probe cannot be loaded or writes no report in time.
+tools::MenuReport readMenusWithProbe(const ChildProcess& program);
 
 } // namespace tandrel::e2e

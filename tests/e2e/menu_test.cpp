@@ -64,7 +64,7 @@ template <class Base> class MenuTest : public SharedTandrelTest<Base> {
 public:
     static void SetUpTestSuite() {
         SharedTandrelTest<Base>::SetUpTestSuite();
-        report_ = readMenusWithProbe(SharedTandrelTest<Base>::app().process, menuProbePath());
+        report_ = readMenusWithProbe(SharedTandrelTest<Base>::app().process);
     }
     static void TearDownTestSuite() {
         report_.reset();
@@ -133,7 +133,7 @@ TEST_F(MenuCommand, ForceShutdownTogglesOnlyItsCheckMark) {
     const auto checkedAfterChoosing = [&](bool wanted) {
         chooseMenuItem(app().mainWindow, MenuForceShutdown);
         return pollUntil([&] {
-            report = readMenusWithProbe(app().process, menuProbePath());
+            report = readMenusWithProbe(app().process);
             return isChecked(report, MenuForceShutdown) == wanted;
         });
     };

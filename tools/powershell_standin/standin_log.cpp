@@ -10,24 +10,28 @@
 #include <iterator>
 
 namespace tandrel::tools {
-namespace {
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+std::filesystem::path logBesideProgram(const wchar_t* name) {
+    return modulePath(nullptr).replace_filename(name);
 }
-
-} // namespace
 
 std::filesystem::path standInLogPath() {
-    return modulePath(nullptr).replace_filename(L"powershell-standin.log");
+    return logBesideProgram(L"powershell-standin.log");
 }
 
-std::wstring describeInvocation(const Invocation& invocation) {
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    return std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::wstring describeInvocation(const Invocation& invocation, const std::optional<std::string>& script) {
     std::wstring entry = L"command line: " + invocation.commandLine + L"\r\n";
     if (!invocation.scriptPath.empty()) {
         entry += L"script: " + invocation.scriptPath + L"\r\n";
-        entry += fromUtf8(readFile(invocation.scriptPath));
+        entry += fromUtf8(script.value_or(""));
         entry += L"\r\nend of script\r\n";
     }
     return entry;
